@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: unit tests, session scenarios, the pseudo-terminal
+# integration test and the widget smoke tests (offscreen, no display needed).
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${BUILD_DIR:-$here/build}"
+"$here/scripts/setup.sh" "$build"
+export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+cd "$build"
+ctest --output-on-failure -j "$(nproc)" --timeout 120

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+
+#include "acquisition/acquisition_state.h"
+#include "acquisition/packet_decoder.h"
+#include "core/button.h"
+#include "core/menu_item.h"
+#include "core/platform/serial_port.h"
+#include "core/text_box.h"
+
+namespace acquisition {
+
+// The main window's controls that the receive path reads and writes.
+struct ReceivePathControls {
+  core::Button& stopCommand;      // LeakMainForm.Stop_Command
+  core::MenuItem& port1;          // LeakMainForm.Setup_Item(0)
+  core::MenuItem& port2;          // LeakMainForm.Setup_Item(1)
+  core::TextBox& joinedText;      // SerialForm.Text1
+  core::TextBox& eventCount;      // SerialForm.Text2
+  core::TextBox& notice;          // LeakMainForm.Notice
+};
+
+// The serial link (MSComm1): port selection, Start/Stop Plotting, the communication event
+// and the overrun watch. A communication event runs to completion; one raised while another
+// is being handled (a message box's nested event loop) is deferred until it has ended.
+class ReceivePath {
+ public:
+  ReceivePath(core::SerialPort& port, ReceivePathControls controls, AcquisitionState& state,
+              PacketDecoder& decoder, std::function<void()> onPlottingStart);
+
+  // Start-up: line settings, input length, then the configured port (1 or 2; others ignored).
+  void SetUpPort(int configuredPort);
+  void MSComm1_OnComm();
+  void Setup_Item_Click(int index);
+  void Stop_Command_Click();
+  // Shows the Stopped state on the button (used by Reset Chart Position).
+  void ShowStopped();
+  // The overrun watch, run each time the pending events have been handled.
+  void AfterEvents();
+
+ private:
+  void SelectPort(int index);
+
+  core::SerialPort& port_;
+  ReceivePathControls c_;
+  AcquisitionState& state_;
+  PacketDecoder& decoder_;
+  std::function<void()> onPlottingStart_;
+  bool watching_ = false;
+  bool inEvent_ = false;
+  bool deferred_ = false;
+};
+
+}  // namespace acquisition

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace core {
+
+// Modal dialogs. Both block the handler that raised them until the operator answers.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // A message box with a single OK button.
+  virtual void MessageBox(const std::string& text) = 0;
+  // A text prompt; returns the typed text, or empty text when cancelled.
+  virtual std::string InputBox(const std::string& prompt, const std::string& title,
+                               const std::string& defaultAnswer) = 0;
+};
+
+}  // namespace core
