@@ -1,0 +1,121 @@
+#include "acquisition/receive_path.h"
+
+#include <string>
+
+#include "core/guard.h"
+#include "core/numbers.h"
+#include "core/rgb.h"
+
+namespace acquisition {
+namespace {
+
+constexpr const char* kLineSettings = "9600,N,8,1";
+constexpr const char* kStartCaption = "Start Plotting";
+constexpr const char* kStopCaption = "Stop Plotting";
+constexpr core::Rgb kLightGreen = core::MakeRgb(192, 255, 192);
+constexpr core::Rgb kLightRed = core::MakeRgb(255, 192, 192);
+// Unread characters beyond this many receive thresholds mean the program has fallen behind.
+constexpr int kOverrunThresholds = 5;
+
+// Clears a flag however the scope is left.
+struct FlagReset {
+  bool& flag;
+  ~FlagReset() { flag = false; }
+};
+
+}  // namespace
+
+ReceivePath::ReceivePath(core::SerialPort& port, ReceivePathControls controls,
+                         AcquisitionState& state, PacketDecoder& decoder,
+                         std::function<void()> onPlottingStart)
+    : port_(port),
+      c_(controls),
+      state_(state),
+      decoder_(decoder),
+      onPlottingStart_(std::move(onPlottingStart)) {
+  port_.OnComm([this] { MSComm1_OnComm(); });
+  port_.OnNotice([this](const std::string& notice) { c_.notice.SetText(notice); });
+}
+
+void ReceivePath::SetUpPort(int configuredPort) {
+  port_.SetSettings(kLineSettings);
+  port_.SetInputLen(0);
+  if (configuredPort == 1 || configuredPort == 2) SelectPort(configuredPort - 1);
+}
+
+void ReceivePath::MSComm1_OnComm() {
+  // An event raised while one is handled (a message box's nested event loop) waits for it.
+  if (inEvent_) {
+    deferred_ = true;
+    return;
+  }
+  inEvent_ = true;
+  FlagReset reset{inEvent_};
+  do {
+    deferred_ = false;
+    // A failing step ends this event's handling, never the program.
+    core::Guarded([this] {
+      state_.CurrentChunk = port_.Input();
+      std::string joined = state_.PreviousChunk + state_.CurrentChunk;
+      decoder_.Parse(joined);
+      c_.joinedText.SetText(state_.CurrentChunk + state_.PreviousChunk);
+      c_.eventCount.SetText(core::NumberText(core::NumericValue(c_.eventCount.Text()) + 1));
+      state_.PreviousChunk = state_.CurrentChunk;
+    });
+  } while (deferred_);
+}
+
+void ReceivePath::Setup_Item_Click(int index) {
+  const core::MenuItem& clicked = index == 0 ? c_.port1 : c_.port2;
+  if (clicked.Checked()) return;
+  SelectPort(index);
+}
+
+void ReceivePath::SelectPort(int index) {
+  c_.port1.SetChecked(index == 0);
+  c_.port2.SetChecked(index == 1);
+  // The button keeps its caption: choosing a port while plotting halts the run.
+  if (port_.PortOpen()) port_.SetPortOpen(false);
+  port_.SetPortNumber(index + 1);
+}
+
+void ReceivePath::Stop_Command_Click() {
+  if (c_.stopCommand.Caption() == kStopCaption) {
+    ShowStopped();
+    if (port_.PortOpen()) port_.SetPortOpen(false);
+    watching_ = false;
+    return;
+  }
+  onPlottingStart_();
+  state_.EventsSinceStart = 0;
+  c_.stopCommand.SetBackColour(kLightRed);
+  c_.stopCommand.SetCaption(kStopCaption);
+  port_.SetPortOpen(true);
+  // A failed open leaves the port's own notice; a good one clears any old notice.
+  if (port_.PortOpen()) c_.notice.SetText("");
+  watching_ = true;
+}
+
+void ReceivePath::ShowStopped() {
+  c_.stopCommand.SetCaption(kStartCaption);
+  c_.stopCommand.SetBackColour(kLightGreen);
+}
+
+void ReceivePath::AfterEvents() {
+  if (!watching_) return;
+  if (!port_.PortOpen()) {
+    watching_ = false;
+    return;
+  }
+  int limit = kOverrunThresholds * port_.RThreshold();
+  int unread = port_.InBufferCount();
+  if (unread <= limit) return;
+  port_.SetPortOpen(false);
+  watching_ = false;
+  c_.notice.SetText("Comm Port " + std::to_string(port_.PortNumber()) + " (" + port_.DeviceName() +
+                    ") closed: " + std::to_string(unread) +
+                    " characters were left unread, more than " + std::to_string(limit) +
+                    "; plotting has halted");
+}
+
+}  // namespace acquisition
