@@ -77,4 +77,38 @@ TEST_F(ProgramLifecycle, ConfigurationRoundTripsAndExitAndCloseWriteOnce) {
   EXPECT_EQ(ReadConfig(), "changed");
 }
 
+TEST_F(ProgramLifecycle, MissingLeakFolderAsksForOneAndCancelUsesTheRootStandIn) {
+  fs::remove_all(root_ / "home" / "Leak");
+  dialogs_.QueueCancel();
+  program_->Form_Load();
+  ASSERT_EQ(dialogs_.Prompts().size(), 1u);
+  EXPECT_EQ(dialogs_.Prompts()[0].prompt,
+            "Path " + (root_ / "home" / "Leak").string() + " not found. Enter new path to create");
+  EXPECT_EQ(dialogs_.Prompts()[0].title, "Path Where KM4400 Leak Files Will Be Saved");
+  EXPECT_EQ(files_->CurrentDir(), (root_ / "home").string());
+  EXPECT_EQ(program_->loadForm.SelectedPath.Text(), (root_ / "home").string());
+  EXPECT_EQ(program_->loadForm.Dir1.Text(), (root_ / "home").string());
+}
+
+TEST_F(ProgramLifecycle, AFolderThatCannotBeCreatedIsReportedAndTheRootStandInUsed) {
+  fs::remove_all(root_ / "home" / "Leak");
+  dialogs_.QueueAnswer((root_ / "no" / "such" / "parent").string());
+  program_->Form_Load();
+  ASSERT_EQ(dialogs_.Messages().size(), 1u);
+  EXPECT_NE(dialogs_.Messages()[0].find("could not be created"), std::string::npos);
+  EXPECT_EQ(files_->CurrentDir(), (root_ / "home").string());
+}
+
+TEST_F(ProgramLifecycle, AFailedConfigurationWriteKeepsTheOldFileAndSaysSo) {
+  WriteConfig("1,25,3,2,1\r\n1,2,3,4,5,6,7,8\r\n");
+  program_->Form_Load();
+  // A folder in the way of the temporary file makes the write fail half way.
+  fs::create_directories(root_ / "start" / "testconfig.txt.part");
+  program_->Exit_Click();
+  EXPECT_TRUE(program_->Ended());
+  ASSERT_EQ(dialogs_.Messages().size(), 1u);
+  EXPECT_NE(dialogs_.Messages()[0].find("could not be saved"), std::string::npos);
+  EXPECT_EQ(ReadConfig(), "1,25,3,2,1\r\n1,2,3,4,5,6,7,8\r\n");
+}
+
 }  // namespace
