@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/control.h"
+#include "core/guard.h"
 #include "core/rgb.h"
 
 namespace core {
@@ -19,8 +20,9 @@ class Button : public Control {
   std::optional<Rgb> BackColour() const { return backColour_; }
   void SetBackColour(Rgb colour);
   void OnClick(std::function<void()> action) { click_ = std::move(action); }
+  // An action stops at a failing step; the failure goes no further than the click.
   void Click() const {
-    if (click_) click_();
+    if (click_) core::Guarded(click_);
   }
 
  private:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/control.h"
+#include "core/guard.h"
 
 namespace core {
 
@@ -24,8 +25,9 @@ class MenuItem : public Control {
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   void OnClick(std::function<void()> action) { click_ = std::move(action); }
+  // An action stops at a failing step; the failure goes no further than the click.
   void Click() const {
-    if (click_ && enabled_) click_();
+    if (click_ && enabled_) core::Guarded(click_);
   }
 
   // Submenu items, in order; owned by the window that declares them.

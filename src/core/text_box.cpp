@@ -1,12 +1,15 @@
 #include "core/text_box.h"
 
+#include "core/guard.h"
+
 namespace core {
 
 void TextBox::SetText(const std::string& text) {
   if (text == text_) return;
   text_ = text;
   NotifyObservers();
-  if (change_) change_();
+  // A failing step ends the change action, not whoever wrote the text.
+  if (change_) core::Guarded(change_);
 }
 
 }  // namespace core

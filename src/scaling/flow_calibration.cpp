@@ -20,8 +20,9 @@ constexpr std::array<TestTimeRange, kTimeIncrementCodes.size()> kTestTimeRanges{
 // The code whose range holds `seconds`; none between or outside the ranges.
 std::optional<TimeIncrementCode> CodeForTestTime(double seconds) {
   for (std::size_t i = 0; i < kTestTimeRanges.size(); ++i) {
-    if (seconds >= kTestTimeRanges[i].low && seconds <= kTestTimeRanges[i].high)
+    if (seconds >= kTestTimeRanges[i].low && seconds <= kTestTimeRanges[i].high) {
       return kTimeIncrementCodes[i];
+    }
   }
   return std::nullopt;
 }
@@ -62,8 +63,9 @@ void FlowCalibration::StartTest() {
   if (core::StrictNumericValue(packet_.TimeBaseCode) == kTenthsTimeBase) {
     packet_.TotalTimeCount = core::NumberText(core::NumericValue(packet_.TotalTimeCount) / 10);
   }
-  if (const auto code = CodeForTestTime(core::NumericValue(packet_.TotalTimeCount)))
+  if (const auto code = CodeForTestTime(core::NumericValue(packet_.TotalTimeCount))) {
     timeScale_.Apply(*code);
+  }
   timeScale_.RefreshTimeScale(1, false);
 }
 

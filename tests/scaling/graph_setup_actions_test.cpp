@@ -81,11 +81,11 @@ TEST_F(ScalingTest, SecondsPerDivisionUpdatesTotalMainBoxAndLabels) {
 TEST_F(ScalingTest, SecondsPerDivisionNotANumberLeavesTheLabels) {
   graphSetup.DivisionsDisplayed.SetText("77.1");
   graphSetup.SecPerDiv.SetText("0.50");
-  EXPECT_THROW(graphSetup.SecPerDiv.SetText(""), core::StepFailure);
+  graphSetup.SecPerDiv.SetText("");  // the strict conversion fails and ends the change action
   EXPECT_EQ(graphSetup.TotalTimeDisplayed.Text(), "0.0");
   EXPECT_EQ(numberSecPerDiv.Text(), "");
   EXPECT_EQ(timeLabelCalls.size(), 1u);
-  EXPECT_THROW(graphSetup.SecPerDiv.SetText("1.5s"), core::StepFailure);
+  graphSetup.SecPerDiv.SetText("1.5s");
   EXPECT_EQ(numberSecPerDiv.Text(), "1.5s");
   EXPECT_EQ(timeLabelCalls.size(), 1u);
 }

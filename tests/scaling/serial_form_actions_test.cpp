@@ -76,7 +76,7 @@ TEST(SerialFormActions, ManualCalibrationFailsAt16Bits) {
     for (core::TextBox* box : {&f.Hist1Max, &f.Text4, &f.Text6, &f.Text7, &f.Text8, &f.Hist1Min}) {
       box->SetText("old");
     }
-    EXPECT_THROW(f.Command2.Click(), core::StepFailure);
+    f.Command2.Click();  // the failing step ends the action, and goes no further than the click
     EXPECT_TRUE(rig.dialogs.Messages().empty());  // no ceiling here, so no clamp message
     // The boxes before the failing step are written, the later ones keep their texts.
     ExpectBoxes({{&f.SetUpMaximumFlow, row.maximumFlow},
