@@ -17,7 +17,8 @@ void ChartCanvas::SetChartScale() {
 void ChartCanvas::ApplyChartScale() {
   // Both limits are converted before either is stored, so a bad box leaves the frame whole.
   std::int16_t top = core::RoundToInt16(core::StrictNumericValue(graphSetup_.HistMaxValue.Text()));
-  std::int16_t bottom = core::RoundToInt16(core::StrictNumericValue(graphSetup_.HistMinValue.Text()));
+  std::int16_t bottom =
+      core::RoundToInt16(core::StrictNumericValue(graphSetup_.HistMinValue.Text()));
   frame_.ChartYTop = top;
   frame_.ChartYBottom = bottom;
   surface_.Scale(0, top, frame_.ChartXMax, bottom);

@@ -10,7 +10,9 @@ namespace {
 
 constexpr double kSecondsPerDay = 24 * 3600.0;
 
-double ZeroTime(const acquisition::LivePacket& packet) { return core::StrictNumericValue(packet.ZeroTime); }
+double ZeroTime(const acquisition::LivePacket& packet) {
+  return core::StrictNumericValue(packet.ZeroTime);
+}
 
 // The zero time is read only for a "Z" packet, the one status whose answer depends on it.
 bool InTest(const acquisition::LivePacket& packet) {
@@ -20,9 +22,11 @@ bool InTest(const acquisition::LivePacket& packet) {
 }
 
 // Auto mode at the first packet of a new test: the chart restarts at the origin.
-bool AtRestart(const LivePlotterLinks& links, const acquisition::LivePacket& packet, const PlotState& state) {
+bool AtRestart(const LivePlotterLinks& links, const acquisition::LivePacket& packet,
+               const PlotState& state) {
   const std::string& status = packet.TestStatus;
-  return links.automatic.Checked() && (status == "Z" || status == "F") && state.PrevTestStatus == "Y";
+  return links.automatic.Checked() && (status == "Z" || status == "F") &&
+         state.PrevTestStatus == "Y";
 }
 
 void StorePoint(ChartMemory& memory, std::int16_t x, std::int16_t y, const std::string& status) {
@@ -64,11 +68,13 @@ float LeakLimitLevel(const acquisition::KM4400SetUp& setup, const ChartFrame& fr
 
 }  // namespace
 
-LivePlotter::LivePlotter(const acquisition::LivePacket& packet, const acquisition::KM4400SetUp& setup,
+LivePlotter::LivePlotter(const acquisition::LivePacket& packet,
+                         const acquisition::KM4400SetUp& setup,
                          const scaling::GraphSetup& graphSetup, scaling::SerialForm& serialForm,
                          const scaling::ScaleState& scale, PlotState& state, ChartMemory& memory,
-                         const ChartFrame& frame, core::DrawingSurface& surface, const core::Clock& clock,
-                         const PlotColours& colours, LivePlotterLinks links)
+                         const ChartFrame& frame, core::DrawingSurface& surface,
+                         const core::Clock& clock, const PlotColours& colours,
+                         LivePlotterLinks links)
     : packet_(packet),
       setup_(setup),
       graphSetup_(graphSetup),
@@ -86,19 +92,21 @@ void LivePlotter::PlotHist(std::int16_t& y) {
   if (state_.ChartPosition > 769) state_.ChartPosition = 0;
   if (state_.ChartPosition > 0) links_.positionBox.SetText(std::to_string(state_.ChartPosition));
 
-  if (state_.SkipCounter >= scale_.PacketSkip) {
+  if (state_.SkipCounter > scale_.PacketSkip) {
     state_.SkipCounter = 0;
     bool triggered = links_.singleTest.Checked() || links_.automatic.Checked();
     if (links_.continuous.Checked() || (triggered && InTest(packet_))) {
       DrawChartSegment(state_.ChartPosition, y, state_.PlotIndex);
       StorePoint(memory_, state_.ChartPosition, y, packet_.TestStatus);
-      state_.ChartPosition = core::CheckedInt16(std::int64_t{state_.ChartPosition} + scale_.TimeMultiplier);
+      state_.ChartPosition =
+          core::CheckedInt16(std::int64_t{state_.ChartPosition} + scale_.TimeMultiplier);
       UpdateRealTime(clock_, state_.RealTimeStamp, links_.realTimeBox);
     }
   }
   state_.SkipCounter = core::CheckedInt16(std::int64_t{state_.SkipCounter} + 1);
 
-  if (links_.automatic.Checked() && state_.PrevTestStatus == "R" && packet_.TestStatus == "Y") links_.save();
+  if (links_.automatic.Checked() && state_.PrevTestStatus == "R" && packet_.TestStatus == "Y")
+    links_.save();
 
   if (AtRestart(links_, packet_, state_)) {
     DrawChartSegment(state_.ChartPosition, y, state_.PlotIndex);

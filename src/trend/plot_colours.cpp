@@ -28,9 +28,12 @@ const std::array<PaletteEntry, 16> kPalette{{
 
 core::Rgb PlotColours::PlotColour(std::int32_t colourIndex) const {
   int box;
-  if (colourIndex >= 0 && colourIndex <= 7) box = colourIndex;
-  else if (colourIndex >= 8 && colourIndex <= 11) box = colourIndex - 8;
-  else return kPalette[0].colour;
+  if (colourIndex >= 0 && colourIndex <= 7)
+    box = colourIndex;
+  else if (colourIndex >= 8 && colourIndex <= 11)
+    box = colourIndex - 8;
+  else
+    return kPalette[0].colour;
   const std::string& text = window_.ColourSelect[static_cast<std::size_t>(box)]->Text();
   std::int16_t code = core::RoundToInt16(core::NumericValue(text));
   if (code < 0 || code >= static_cast<int>(kPalette.size())) {

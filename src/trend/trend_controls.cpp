@@ -6,8 +6,9 @@
 
 namespace trend {
 
-TrendControls::TrendControls(PlotState& state, const scaling::GraphSetup& graphSetup, PenColour& penColour,
-                             core::DrawingSurface& surface, const core::Clock& clock, TrendControlsLinks links)
+TrendControls::TrendControls(PlotState& state, const scaling::GraphSetup& graphSetup,
+                             PenColour& penColour, core::DrawingSurface& surface,
+                             const core::Clock& clock, TrendControlsLinks links)
     : state_(state),
       graphSetup_(graphSetup),
       penColour_(penColour),
@@ -54,6 +55,8 @@ void TrendControls::Reset_Command_Click() {
   state_.RealTimeStamp = static_cast<float>(clock_.SecondsSinceMidnight());
 }
 
-bool TrendControls::TriggeredMode() const { return links_.modes[1]->Checked() || links_.modes[2]->Checked(); }
+bool TrendControls::TriggeredMode() const {
+  return links_.modes[1]->Checked() || links_.modes[2]->Checked();
+}
 
 }  // namespace trend

@@ -1,4 +1,6 @@
 // The chart's coordinate frame, its axis labels and its grid picture.
+#include "trend/chart_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,7 +11,6 @@
 #include "core/step_failure.h"
 #include "doubles/recording_surface.h"
 #include "scaling/graph_setup_window.h"
-#include "trend/chart_canvas.h"
 #include "trend/grid_picture.h"
 
 namespace trendtest {
@@ -17,12 +18,15 @@ namespace {
 
 struct CanvasRig {
   CanvasRig() {
-    for (std::size_t i = 0; i < axis.size(); ++i) axis[i] = std::make_unique<core::Label>("Axis", "");
-    for (std::size_t i = 0; i < timeAxis.size(); ++i) timeAxis[i] = std::make_unique<core::Label>("TimeAxis", "");
+    for (std::size_t i = 0; i < axis.size(); ++i)
+      axis[i] = std::make_unique<core::Label>("Axis", "");
+    for (std::size_t i = 0; i < timeAxis.size(); ++i)
+      timeAxis[i] = std::make_unique<core::Label>("TimeAxis", "");
   }
 
   template <std::size_t N>
-  static std::vector<std::string> Captions(const std::array<std::unique_ptr<core::Label>, N>& labels) {
+  static std::vector<std::string> Captions(
+      const std::array<std::unique_ptr<core::Label>, N>& labels) {
     std::vector<std::string> out;
     for (const auto& label : labels) out.push_back(label->Caption());
     return out;
@@ -53,13 +57,15 @@ TEST_P(ChartScale, RoundsTheLimitsHalfToEvenAndScalesTheChart) {
   EXPECT_EQ(rig.frame.ChartXMax, 770);
   EXPECT_EQ(rig.frame.ChartYTop, c.top);
   EXPECT_EQ(rig.frame.ChartYBottom, c.bottom);
-  EXPECT_EQ(rig.surface.Calls(), (std::vector<std::string>{"Scale 0," + std::to_string(c.top) + "-770," +
-                                                           std::to_string(c.bottom)}));
+  EXPECT_EQ(rig.surface.Calls(), (std::vector<std::string>{"Scale 0," + std::to_string(c.top) +
+                                                           "-770," + std::to_string(c.bottom)}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, ChartScale,
-                         ::testing::Values(ScaleCase{"1775", "233", 1775, 233}, ScaleCase{"4095", "0", 4095, 0},
-                                           ScaleCase{"1775.5", "233", 1776, 233}, ScaleCase{"1774.5", " -0.5 ", 1774, 0},
+                         ::testing::Values(ScaleCase{"1775", "233", 1775, 233},
+                                           ScaleCase{"4095", "0", 4095, 0},
+                                           ScaleCase{"1775.5", "233", 1776, 233},
+                                           ScaleCase{"1774.5", " -0.5 ", 1774, 0},
                                            ScaleCase{"32767", "-32768", 32767, -32768}));
 
 TEST(ChartScale, ABadBoxLeavesTheFrameAndTheCoordinateSystemAsTheyWere) {
@@ -68,7 +74,8 @@ TEST(ChartScale, ABadBoxLeavesTheFrameAndTheCoordinateSystemAsTheyWere) {
   rig.graphSetup.HistMinValue.SetText("233");
   rig.canvas.SetChartScale();
   rig.surface.ClearCalls();
-  for (auto [max, min] : {std::pair{"1775x", "233"}, {"", "233"}, {"1775", "32768"}, {"1775", "abc"}}) {
+  for (auto [max, min] :
+       {std::pair{"1775x", "233"}, {"", "233"}, {"1775", "32768"}, {"1775", "abc"}}) {
     rig.graphSetup.HistMaxValue.SetText(max);
     rig.graphSetup.HistMinValue.SetText(min);
     EXPECT_THROW(rig.canvas.ApplyChartScale(), core::StepFailure) << max << " " << min;
@@ -81,13 +88,15 @@ TEST(ChartScale, ABadBoxLeavesTheFrameAndTheCoordinateSystemAsTheyWere) {
 TEST(AxisLabels, FlowLabelsArePlainNumberTextsOrOneDecimal) {
   CanvasRig rig;
   rig.canvas.WriteFlowLabels(25);
-  EXPECT_EQ(CanvasRig::Captions(rig.axis), (std::vector<std::string>{"0", "2.5", "5", "7.5", "10", "12.5", "15",
-                                                                     "17.5", "20", "22.5", "25"}));
+  EXPECT_EQ(CanvasRig::Captions(rig.axis),
+            (std::vector<std::string>{"0", "2.5", "5", "7.5", "10", "12.5", "15", "17.5", "20",
+                                      "22.5", "25"}));
   rig.canvas.WriteFlowLabels(3);
   EXPECT_EQ(rig.axis[3]->Caption(), "0.9") << "no binary noise in the text";
   rig.canvas.WriteFlowLabels(10, true);
-  EXPECT_EQ(CanvasRig::Captions(rig.axis), (std::vector<std::string>{"0.0", "1.0", "2.0", "3.0", "4.0", "5.0", "6.0",
-                                                                     "7.0", "8.0", "9.0", "10.0"}));
+  EXPECT_EQ(CanvasRig::Captions(rig.axis),
+            (std::vector<std::string>{"0.0", "1.0", "2.0", "3.0", "4.0", "5.0", "6.0", "7.0", "8.0",
+                                      "9.0", "10.0"}));
 }
 
 TEST(AxisLabels, TimeLabelsShowTheSecondsAtEveryHundredPositions) {
@@ -115,12 +124,13 @@ TEST(GridPicture, HasGridLinesEveryTenColumnsAndNineteenRowsInsideADarkerBorder)
     int x, y;
     core::Rgb colour;
   };
-  for (const Pixel& p : std::vector<Pixel>{{5, 5, white},     {9, 5, grid},       {10, 5, white},     {759, 200, grid},
-                                           {760, 200, white}, {768, 200, white},  {19, 100, grid},    {5, 0, grid},
-                                           {5, 19, grid},     {5, 380, grid},     {5, 456, grid},     {5, 455, white},
-                                           {9, 19, grid},     {0, 5, border},     {1, 5, border},     {2, 5, white},
-                                           {769, 5, border},  {770, 5, border},   {0, 0, border},     {770, 456, border},
-                                           {100, 457, border}, {9, 457, border},  {385, 229, white}}) {
+  for (const Pixel& p : std::vector<Pixel>{
+           {5, 5, white},      {9, 5, grid},      {10, 5, white},   {759, 200, grid},
+           {760, 200, white},  {768, 200, white}, {19, 100, grid},  {5, 0, grid},
+           {5, 19, grid},      {5, 380, grid},    {5, 456, grid},   {5, 455, white},
+           {9, 19, grid},      {0, 5, border},    {1, 5, border},   {2, 5, white},
+           {769, 5, border},   {770, 5, border},  {0, 0, border},   {770, 456, border},
+           {100, 457, border}, {9, 457, border},  {385, 229, white}}) {
     EXPECT_EQ(at(p.x, p.y), p.colour) << p.x << "," << p.y;
   }
   int verticalLines = 0, horizontalLines = 0;

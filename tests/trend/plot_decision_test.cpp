@@ -36,7 +36,8 @@ TEST(PlotDecision, ContinuousPlotsEveryPacketAfterTheFirstAndWrapsAt770) {
   rig.Feed("Y", 600);
   EXPECT_EQ(rig.memory.ChartX[0], 0) << "position 770 becomes 0 before the point is drawn";
   EXPECT_EQ(rig.memory.ChartY[0], 600);
-  EXPECT_TRUE(rig.surface.LinesSinceCls().empty()) << "the first point after the wrap draws no segment";
+  EXPECT_TRUE(rig.surface.LinesSinceCls().empty())
+      << "the first point after the wrap draws no segment";
   EXPECT_EQ(rig.memory.ChartIndex, 1);
   EXPECT_EQ(rig.memory.ChartCount, 770) << "the count stays 770 until a save empties the memory";
 }
@@ -56,7 +57,8 @@ TEST(PlotDecision, PacketSkipFourAndTimeMultiplierTenPlotOneInFiveEveryTenPositi
   for (int i = 0; i < 77; ++i) EXPECT_EQ(rig.memory.ChartX[static_cast<std::size_t>(i)], 10 * i);
   EXPECT_EQ(rig.memory.ChartX[77], 0) << "after 760 comes 770, which the next call turns into 0";
   EXPECT_EQ(rig.surface.LinesSinceCls().size(), 76u);
-  EXPECT_EQ(rig.Count("Cls"), 0) << "position 769 is never drawn, so the rollover clear never happens";
+  EXPECT_EQ(rig.Count("Cls"), 0)
+      << "position 769 is never drawn, so the rollover clear never happens";
 }
 
 TEST(PlotDecision, ClearOnRolloverClearsAfterDrawingAt769) {
@@ -94,9 +96,10 @@ TEST_P(TrendModes, PlotOnlyThePacketsOfTheirMode) {
 
 INSTANTIATE_TEST_SUITE_P(
     AllModes, TrendModes,
-    ::testing::Values(ModeCase{"Continuous", TrendRig::kContinuous, "000", {"Y", "Z", "F", "S", "R", "Y"}},
-                      ModeCase{"SingleTestNoZeroTime", TrendRig::kSingleTest, "000", {"F", "S", "R"}},
-                      ModeCase{"SingleTestWithZeroTime", TrendRig::kSingleTest, "010", {"Z", "F", "S", "R"}}),
+    ::testing::Values(
+        ModeCase{"Continuous", TrendRig::kContinuous, "000", {"Y", "Z", "F", "S", "R", "Y"}},
+        ModeCase{"SingleTestNoZeroTime", TrendRig::kSingleTest, "000", {"F", "S", "R"}},
+        ModeCase{"SingleTestWithZeroTime", TrendRig::kSingleTest, "010", {"Z", "F", "S", "R"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlotDecision, TriggeredModeFollowsThePacketSkipToo) {
@@ -104,7 +107,8 @@ TEST(PlotDecision, TriggeredModeFollowsThePacketSkipToo) {
   rig.Choose(TrendRig::kSingleTest);
   rig.scale.PacketSkip = 1;
   // Every second packet passes the counter: the third, fifth, seventh ...
-  for (const char* status : {"Y", "Y", "F", "F", "F", "S", "S", "R", "R", "Y", "Y"}) rig.Feed(status);
+  for (const char* status : {"Y", "Y", "F", "F", "F", "S", "S", "R", "R", "Y", "Y"})
+    rig.Feed(status);
   EXPECT_EQ(rig.Stored(), (std::vector<std::string>{"0,500,F", "1,500,F", "2,500,S", "3,500,R"}));
 }
 
@@ -130,7 +134,8 @@ TEST(PlotDecision, RealTimeAccumulatesTheClockBetweenPlottedPackets) {
   EXPECT_EQ(rig.text2.Text(), "0.3");
   rig.clock.Advance(0.25);
   rig.Feed("Y");
-  EXPECT_EQ(rig.text2.Text(), "0.6") << "the box's own text, already rounded, is added to the time since the stamp";
+  EXPECT_EQ(rig.text2.Text(), "0.6")
+      << "the box's own text, already rounded, is added to the time since the stamp";
   EXPECT_FLOAT_EQ(rig.state.RealTimeStamp, 1000.5f);
 }
 

@@ -23,12 +23,14 @@ TEST(AutomaticRetriggering, SavesEachTestAndRestartsTheChartWithTheNextColour) {
 
   rig.clock.Advance(5);
   rig.Feed("F", 450);
-  EXPECT_EQ(rig.hooks, (std::vector<std::string>{"resetChartPosition", "stopAcquisition", "resetTime", "startStop"}));
+  EXPECT_EQ(rig.hooks, (std::vector<std::string>{"resetChartPosition", "stopAcquisition",
+                                                 "resetTime", "startStop"}));
   EXPECT_EQ(rig.surface.LinesSinceCls(),
             (std::vector<std::string>{"Line 0,0-0,0 #000000", "Line 0,0-0,0 #000000"}))
       << "a dot at the origin when the point is drawn and once more before the restart";
   EXPECT_EQ(rig.memory.ChartX[0], 0);
-  EXPECT_EQ(rig.memory.ChartY[0], 0) << "the restart sets the point's value to 0 before it is stored";
+  EXPECT_EQ(rig.memory.ChartY[0], 0)
+      << "the restart sets the point's value to 0 before it is stored";
   EXPECT_EQ(rig.state.ChartPosition, 0);
   EXPECT_EQ(rig.text3.Text(), "0");
   EXPECT_EQ(rig.text2.Text(), "0");
@@ -49,9 +51,14 @@ TEST(AutomaticRetriggering, SavesEachTestAndRestartsTheChartWithTheNextColour) {
   rig.hooks.clear();
   rig.Feed("Y");
   EXPECT_TRUE(rig.hooks.empty());
+  rig.surface.ClearCalls();
   rig.Feed("F");
-  EXPECT_EQ(rig.hooks, (std::vector<std::string>{"resetChartPosition", "stopAcquisition", "resetTime", "startStop"}));
-  EXPECT_EQ(rig.LinesIn(kGray).back(), "Line 0,0-0,0 " + kGray) << "the restart dot is in the finished plot's colour";
+  EXPECT_EQ(rig.hooks, (std::vector<std::string>{"resetChartPosition", "stopAcquisition",
+                                                 "resetTime", "startStop"}));
+  EXPECT_EQ(rig.surface.Calls(),
+            (std::vector<std::string>{"ForeColor " + kGray, "Line 0,0-0,0 " + kGray,
+                                      "ForeColor " + kGray, "Line 0,0-0,0 " + kGray}))
+      << "a dot, not a line back to the last point of the finished plot, in that plot's colour";
   EXPECT_EQ(rig.state.PlotIndex, 3);
 }
 
@@ -63,8 +70,8 @@ TEST(AutomaticRetriggering, WithAZeroTimeTheTestStartsAtZAndTheDotIncludesTheCom
   rig.Feed("Y");
   rig.Feed("Z");
   EXPECT_EQ(rig.surface.LinesSinceCls(),
-            (std::vector<std::string>{"Line 0,0-0,0 " + kGray, "Line 0,0-0,0 " + kLightBlue, "Line 0,0-0,0 " + kGray,
-                                      "Line 0,0-0,0 " + kLightBlue}));
+            (std::vector<std::string>{"Line 0,0-0,0 " + kGray, "Line 0,0-0,0 " + kLightBlue,
+                                      "Line 0,0-0,0 " + kGray, "Line 0,0-0,0 " + kLightBlue}));
   EXPECT_EQ(rig.hooks.back(), "startStop");
 }
 
@@ -104,15 +111,17 @@ TEST(TemperatureCompensation, TheReadPhaseTraceIsDrawnTheOffsetAboveInTheNextCol
   EXPECT_EQ(rig.serialForm.FinalZeroCount.Text(), "480");
   EXPECT_EQ(rig.serialForm.TemperatureFactor.Text(), "0.5");
   EXPECT_EQ(rig.serialForm.Temperature.Text(), "10");
-  EXPECT_EQ(rig.LinesIn(kLightBlue),
-            (std::vector<std::string>{"Line 5,710-4,510 " + kLightBlue, "Line 6,720-5,710 " + kLightBlue}));
+  EXPECT_EQ(rig.LinesIn(kLightBlue), (std::vector<std::string>{"Line 5,710-4,510 " + kLightBlue,
+                                                               "Line 6,720-5,710 " + kLightBlue}));
   EXPECT_EQ(rig.LinesIn(kGray).back(), "Line 6,710-5,700 " + kGray);
   EXPECT_EQ(rig.memory.ChartY[6], 710) << "the memory keeps the value without the offset";
 }
 
 TEST(TemperatureCompensation, NoZeroTimeMeansNoOffsetAndNoSecondTrace) {
   TrendRig rig;
+  rig.state.LiveTempCompOffset = 10;  // left by an earlier test
   RunTestWithZeroTime(rig, "000");
+  EXPECT_EQ(rig.state.LiveTempCompOffset, 0);
   EXPECT_EQ(rig.state.TempCompOffset, 0);
   EXPECT_EQ(rig.serialForm.InitialZeroCount.Text(), "");
   EXPECT_TRUE(rig.LinesIn(kLightBlue).empty());
@@ -165,8 +174,10 @@ TEST_P(SegmentFailures, EndTheCallBeforeThePointIsStored) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, SegmentFailures,
-    ::testing::Values(FailureCase{"ColourCodeOutOfRange", [](TrendRig& r) { r.penColour.ColourSelect[0]->SetText("16"); }},
-                      FailureCase{"CompensatedValueOverflows", [](TrendRig& r) { r.state.LiveTempCompOffset = 10; }},
+    ::testing::Values(FailureCase{"ColourCodeOutOfRange",
+                                  [](TrendRig& r) { r.penColour.ColourSelect[0]->SetText("16"); }},
+                      FailureCase{"CompensatedValueOverflows",
+                                  [](TrendRig& r) { r.state.LiveTempCompOffset = 10; }},
                       FailureCase{"FlowRateNotANumber",
                                   [](TrendRig& r) {
                                     r.state.PrevTestStatus = "Y";
@@ -200,14 +211,16 @@ TEST_P(LeakLimitLine, IsDrawnAcrossTheChartAtTheLimitsShareOfFullScale) {
   rig.frame.ChartYBottom = c.bottom;
   for (int i = 0; i < 4; ++i) rig.Feed("Y");
   std::vector<std::string> expected(2, std::string(c.expectedLine) + " " + kGray);
-  EXPECT_EQ(rig.LinesIn(kGray), expected) << "redrawn with every segment, in the colour of the plot + 2";
+  EXPECT_EQ(rig.LinesIn(kGray), expected)
+      << "redrawn with every segment, in the colour of the plot + 2";
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, LeakLimitLine,
-                         ::testing::Values(LeakLimitCase{"10.0", "10", 1775, 233, "Line 0,1775-770,1775"},
-                                           LeakLimitCase{"5", "10", 1775, 233, "Line 0,1132.5-770,1132.5"},
-                                           LeakLimitCase{"0", "10", 1775, 233, "Line 0,490-770,490"},
-                                           LeakLimitCase{"2", "10", 4095, 0, "Line 0,1365-770,1365"}));
+INSTANTIATE_TEST_SUITE_P(
+    Examples, LeakLimitLine,
+    ::testing::Values(LeakLimitCase{"10.0", "10", 1775, 233, "Line 0,1775-770,1775"},
+                      LeakLimitCase{"5", "10", 1775, 233, "Line 0,1132.5-770,1132.5"},
+                      LeakLimitCase{"0", "10", 1775, 233, "Line 0,490-770,490"},
+                      LeakLimitCase{"2", "10", 4095, 0, "Line 0,1365-770,1365"}));
 
 TEST(SegmentColours, ATraceItsCompensatedTraceAndItsLeakLimitUseThreeSuccessiveBoxes) {
   TrendRig rig;
@@ -221,9 +234,9 @@ TEST(SegmentColours, ATraceItsCompensatedTraceAndItsLeakLimitUseThreeSuccessiveB
   rig.surface.ClearCalls();
   rig.Feed("R");
   EXPECT_EQ(rig.surface.Calls(),
-            (std::vector<std::string>{"ForeColor #ff0000", "Line 1,500-0,500 #ff0000", "ForeColor #0000ff",
-                                      "Line 1,500-0,500 #0000ff", "ForeColor #00ff00",
-                                      "Line 0,1775-770,1775 #00ff00"}));
+            (std::vector<std::string>{"ForeColor #ff0000", "Line 1,500-0,500 #ff0000",
+                                      "ForeColor #0000ff", "Line 1,500-0,500 #0000ff",
+                                      "ForeColor #00ff00", "Line 0,1775-770,1775 #00ff00"}));
 }
 
 TEST(ClearScreen, KeepsTheLastPointSoTheNextSegmentStartsFromIt) {

@@ -59,25 +59,28 @@ TEST_P(PlotSequence, AdvancesColourAndPlotNumberAndClearsOnlyInTriggeredModes) {
   }
 }
 
-const std::vector<Start> kEightPerCycleTriggered{{1, "0", false}, {2, "1", false}, {3, "2", false}, {4, "3", false},
-                                                 {5, "4", false}, {6, "5", false}, {7, "6", false}, {8, "7", false},
-                                                 {9, "8", false}, {2, "1", true},  {3, "2", false}};
-const std::vector<Start> kEightPerCycleContinuous{{1, "0", false}, {2, "1", false},  {3, "2", false}, {4, "3", false},
-                                                  {5, "4", false}, {6, "5", false},  {7, "6", false}, {8, "7", false},
-                                                  {9, "8", false}, {2, "9", false}, {3, "10", false}};
+const std::vector<Start> kEightPerCycleTriggered{{1, "0", false}, {2, "1", false}, {3, "2", false},
+                                                 {4, "3", false}, {5, "4", false}, {6, "5", false},
+                                                 {7, "6", false}, {8, "7", false}, {9, "8", false},
+                                                 {2, "1", true},  {3, "2", false}};
+const std::vector<Start> kEightPerCycleContinuous{{1, "0", false}, {2, "1", false}, {3, "2", false},
+                                                  {4, "3", false}, {5, "4", false}, {6, "5", false},
+                                                  {7, "6", false}, {8, "7", false}, {9, "8", false},
+                                                  {2, "9", false}, {3, "10", false}};
 
 INSTANTIATE_TEST_SUITE_P(
     Cycles, PlotSequence,
-    ::testing::Values(SequenceCase{"EightAutomatic", TrendRig::kAutomatic, "8", kEightPerCycleTriggered},
-                      SequenceCase{"EightContinuous", TrendRig::kContinuous, "8", kEightPerCycleContinuous},
-                      SequenceCase{"OneSingleTest",
-                                   TrendRig::kSingleTest,
-                                   "1",
-                                   {{1, "0", false}, {2, "1", false}, {2, "1", true}, {2, "1", true}}},
-                      SequenceCase{"OneContinuous",
-                                   TrendRig::kContinuous,
-                                   "1",
-                                   {{1, "0", false}, {2, "1", false}, {2, "2", false}, {2, "3", false}}}),
+    ::testing::Values(
+        SequenceCase{"EightAutomatic", TrendRig::kAutomatic, "8", kEightPerCycleTriggered},
+        SequenceCase{"EightContinuous", TrendRig::kContinuous, "8", kEightPerCycleContinuous},
+        SequenceCase{"OneSingleTest",
+                     TrendRig::kSingleTest,
+                     "1",
+                     {{1, "0", false}, {2, "1", false}, {2, "1", true}, {2, "1", true}}},
+        SequenceCase{"OneContinuous",
+                     TrendRig::kContinuous,
+                     "1",
+                     {{1, "0", false}, {2, "1", false}, {2, "2", false}, {2, "3", false}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChartButtons, ResetChartPositionStopsAcquisitionAndMovesToTheLeftEdge) {
@@ -134,19 +137,20 @@ constexpr core::Rgb kRed = core::MakeRgb(128, 0, 0);
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, PlotColourRule,
-    ::testing::Values(ColourCase{"FirstPlot", 2, "12", 2, core::MakeRgb(255, 0, 0)},
-                      ColourCase{"EighthPlotIsBoxOne", 1, "0", 9, core::MakeRgb(0, 0, 0)},
-                      ColourCase{"IndexElevenIsBoxThree", 3, "15", 11, core::MakeRgb(255, 255, 255)},
-                      ColourCase{"IndexTwelveIsBlack", 4, "7", 12, core::MakeRgb(0, 0, 0)},
-                      ColourCase{"NegativeIndexIsBlack", 0, "99", -1, core::MakeRgb(0, 0, 0)},
-                      ColourCase{"HalfRoundsUp", 5, "3.5", 5, kRed},
-                      ColourCase{"HalfRoundsToEven", 5, "4.5", 5, kRed},
-                      ColourCase{"LeadingNumberCounts", 6, "7 White", 6, core::MakeRgb(192, 192, 192)},
-                      ColourCase{"EmptyIsBlack", 7, "", 7, core::MakeRgb(0, 0, 0)},
-                      ColourCase{"TextIsBlack", 7, "red", 7, core::MakeRgb(0, 0, 0)},
-                      ColourCase{"SixteenFails", 0, "16", 0, std::nullopt},
-                      ColourCase{"NegativeCodeFails", 0, "-1", 8, std::nullopt},
-                      ColourCase{"TooLargeForSixteenBitsFails", 0, "40000", 0, std::nullopt}),
+    ::testing::Values(
+        ColourCase{"FirstPlot", 2, "12", 2, core::MakeRgb(255, 0, 0)},
+        ColourCase{"EighthPlotIsBoxOne", 1, "0", 9, core::MakeRgb(0, 0, 0)},
+        ColourCase{"IndexElevenIsBoxThree", 3, "15", 11, core::MakeRgb(255, 255, 255)},
+        ColourCase{"IndexTwelveIsBlack", 4, "7", 12, core::MakeRgb(0, 0, 0)},
+        ColourCase{"NegativeIndexIsBlack", 0, "99", -1, core::MakeRgb(0, 0, 0)},
+        ColourCase{"HalfRoundsUp", 5, "3.5", 5, kRed},
+        ColourCase{"HalfRoundsToEven", 5, "4.5", 5, kRed},
+        ColourCase{"LeadingNumberCounts", 6, "7 White", 6, core::MakeRgb(192, 192, 192)},
+        ColourCase{"EmptyIsBlack", 7, "", 7, core::MakeRgb(0, 0, 0)},
+        ColourCase{"TextIsBlack", 7, "red", 7, core::MakeRgb(0, 0, 0)},
+        ColourCase{"SixteenFails", 0, "16", 0, std::nullopt},
+        ColourCase{"NegativeCodeFails", 0, "-1", 8, std::nullopt},
+        ColourCase{"TooLargeForSixteenBitsFails", 0, "40000", 0, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Palette, HasTheSixteenNamedColoursOfTheLegend) {
@@ -158,7 +162,8 @@ TEST(Palette, HasTheSixteenNamedColoursOfTheLegend) {
   EXPECT_EQ(trend::kPalette[11].colour, core::MakeRgb(0, 255, 255));
   EXPECT_STREQ(trend::kPalette[15].name, "Bright White");
   for (std::size_t code = 0; code < 16; ++code) {
-    EXPECT_NE(std::string(trend::PenColour::kLegend).find(std::to_string(code) + " " + trend::kPalette[code].name),
+    EXPECT_NE(std::string(trend::PenColour::kLegend)
+                  .find(std::to_string(code) + " " + trend::kPalette[code].name),
               std::string::npos)
         << code;
   }

@@ -34,8 +34,8 @@ struct TrendRig {
     const char* captions[3] = {"C&ontinuous", "Single Test T&riggering by KM4400",
                                "&Automatic Test Retriggering by KM4400"};
     for (int i = 0; i < 3; ++i) {
-      modes[static_cast<std::size_t>(i)] =
-          std::make_unique<core::MenuItem>(core::Indexed("Trend_Screen_Item", i), captions[i], i == 2);
+      modes[static_cast<std::size_t>(i)] = std::make_unique<core::MenuItem>(
+          core::Indexed("Trend_Screen_Item", i), captions[i], i == 2);
     }
     memory.Allocate(772);
     frame = trend::ChartFrame{770, 1775, 233};
@@ -46,7 +46,8 @@ struct TrendRig {
     packet.TCFactor = "0.5";
     controls = std::make_unique<trend::TrendControls>(
         state, graphSetup, penColour, surface, clock,
-        trend::TrendControlsLinks{modes, text3, text2, [this] { hooks.push_back("stopAcquisition"); }});
+        trend::TrendControlsLinks{modes, text3, text2,
+                                  [this] { hooks.push_back("stopAcquisition"); }});
     plotter = std::make_unique<trend::LivePlotter>(
         packet, setup, graphSetup, serialForm, scale, state, memory, frame, surface, clock, colours,
         trend::LivePlotterLinks{text3, text2, *modes[0], *modes[1], *modes[2], clearOnRollover,
@@ -84,19 +85,18 @@ struct TrendRig {
     std::vector<std::string> out;
     int count = memory.ChartWrapped ? trend::ChartMemory::kUsedEntries : memory.ChartCount;
     for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
-      out.push_back(std::to_string(memory.ChartX[i]) + "," + std::to_string(memory.ChartY[i]) + "," +
-                    memory.ChartStatus[i]);
+      out.push_back(std::to_string(memory.ChartX[i]) + "," + std::to_string(memory.ChartY[i]) +
+                    "," + memory.ChartStatus[i]);
     }
     return out;
   }
-
-  std::string Colour(int code) const { return doubles::RecordingSurface::FormatColour(trend::kPalette[static_cast<std::size_t>(code)].colour); }
 
   // The logged lines drawn in one colour.
   std::vector<std::string> LinesIn(const std::string& colour) const {
     std::vector<std::string> out;
     for (const auto& call : surface.Calls()) {
-      if (call.rfind("Line ", 0) == 0 && call.size() >= 7 && call.substr(call.size() - 7) == colour) {
+      if (call.rfind("Line ", 0) == 0 && call.size() >= 7 &&
+          call.substr(call.size() - 7) == colour) {
         out.push_back(call);
       }
     }
