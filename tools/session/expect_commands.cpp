@@ -1,0 +1,283 @@
+#include "session/expect_commands.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "core/button.h"
+#include "core/check_box.h"
+#include "core/label.h"
+#include "core/menu_item.h"
+#include "core/text_box.h"
+#include "session/close_names.h"
+#include "session/name_lookup.h"
+#include "session/script_error.h"
+#include "session/session.h"
+
+namespace session {
+namespace {
+
+std::string ColourText(core::Rgb colour) {
+  return std::to_string(core::RedOf(colour)) + "," + std::to_string(core::GreenOf(colour)) + "," +
+         std::to_string(core::BlueOf(colour));
+}
+
+// Texts as a script writes them, or `nothing`.
+std::string QuotedList(const std::vector<std::string>& texts) {
+  if (texts.empty()) return "nothing";
+  std::string out;
+  for (const auto& text : texts) out += (out.empty() ? "" : " ") + Quoted(text);
+  return out;
+}
+
+std::string SinceMark(const Session& s) {
+  return s.MarkLine() ? "since the mark at line " + std::to_string(s.MarkLine())
+                      : "since the start";
+}
+
+std::optional<std::string> ReadWhole(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  return contents.str();
+}
+
+std::string TextOf(const core::Control& control, const ControlRef& ref) {
+  if (auto* box = dynamic_cast<const core::TextBox*>(&control)) return box->Text();
+  if (auto* label = dynamic_cast<const core::Label*>(&control)) return label->Caption();
+  if (auto* button = dynamic_cast<const core::Button*>(&control)) return button->Caption();
+  if (auto* box = dynamic_cast<const core::CheckBox*>(&control)) return box->Caption();
+  if (auto* item = dynamic_cast<const core::MenuItem*>(&control)) return item->Caption();
+  throw ScriptError(ref.Written() + " is a " + KindOf(control) + " and shows no text");
+}
+
+// The control's actual state among the words of the family of `word`.
+std::string StateOf(core::Control& control, const ControlRef& ref, const std::string& word) {
+  if (word == "visible" || word == "hidden") return control.Visible() ? "visible" : "hidden";
+  if (word == "checked" || word == "unchecked") {
+    if (auto* item = dynamic_cast<const core::MenuItem*>(&control))
+      return item->Checked() ? "checked" : "unchecked";
+    if (auto* box = dynamic_cast<const core::CheckBox*>(&control)) {
+      return box->Value() == 1 ? "checked" : box->Value() == 0 ? "unchecked" : "greyed";
+    }
+    throw ScriptError(ref.Written() + " is a " + KindOf(control) + " and has no check mark");
+  }
+  const auto& item =
+      As<core::MenuItem>(control, ref, "menu item", " (only menu items are disabled)");
+  return item.Enabled() ? "enabled" : "disabled";
+}
+
+void ControlText(Session& s, const Args& a) {
+  const ControlRef& ref = a.Control(0);
+  std::string actual = TextOf(FindControl(s.Program(), ref), ref);
+  s.Check(actual == a.Text(1), Quoted(a.Text(1)), Quoted(actual));
+}
+
+void ControlState(Session& s, const Args& a) {
+  const ControlRef& ref = a.Control(0);
+  std::string actual = StateOf(FindControl(s.Program(), ref), ref, a.Text(1));
+  s.Check(actual == a.Text(1), a.Text(1), actual);
+}
+
+void ControlValue(Session& s, const Args& a) {
+  const ControlRef& ref = a.Control(0);
+  const auto& box = As<core::CheckBox>(FindControl(s.Program(), ref), ref, "check box", "");
+  std::string actual = std::to_string(box.Value());
+  s.Check(actual == a.Text(1), "value " + a.Text(1), "value " + actual);
+}
+
+std::string BackColourOf(Session& s, const ControlRef& ref) {
+  const auto& button = As<core::Button>(FindControl(s.Program(), ref), ref, "button", "");
+  return button.BackColour() ? ColourText(*button.BackColour()) : "none";
+}
+
+void ControlColour(Session& s, const Args& a) {
+  std::string actual = BackColourOf(s, a.Control(0));
+  std::string expected = ColourText(a.Colour(1));
+  s.Check(actual == expected, "colour " + expected, "colour " + actual);
+}
+
+void ControlNoColour(Session& s, const Args& a) {
+  std::string actual = BackColourOf(s, a.Control(0));
+  s.Check(actual == "none", "colour none", "colour " + actual);
+}
+
+void ControlToolTip(Session& s, const Args& a) {
+  std::string actual = FindControl(s.Program(), a.Control(0)).ToolTip();
+  s.Check(actual == a.Text(1), "tooltip " + Quoted(a.Text(1)), "tooltip " + Quoted(actual));
+}
+
+void WindowState(Session& s, const Args& a) {
+  std::string actual = FindWindow(s.Program(), a.Text(0)).Visible() ? "visible" : "hidden";
+  s.Check(actual == a.Text(1), a.Text(1), actual);
+}
+
+void WindowTitle(Session& s, const Args& a) {
+  std::string actual = FindWindow(s.Program(), a.Text(0)).Title();
+  s.Check(actual == a.Text(1), "title " + Quoted(a.Text(1)), "title " + Quoted(actual));
+}
+
+void Value(Session& s, const Args& a) {
+  std::string actual = ValueOf(s.Program(), a.Text(0));
+  s.Check(actual == a.Text(1), Quoted(a.Text(1)), Quoted(actual));
+}
+
+void Messages(Session& s, const Args& a) {
+  std::vector<std::string> actual = s.TakeMessages();
+  s.Check(actual == a.Texts(0), "messages " + QuotedList(a.Texts(0)),
+          "messages " + QuotedList(actual));
+}
+
+void NoMessages(Session& s, const Args&) {
+  std::vector<std::string> actual = s.TakeMessages();
+  s.Check(actual.empty(), "no messages", "messages " + QuotedList(actual));
+}
+
+void MessageCount(Session& s, const Args& a) {
+  std::vector<std::string> actual = s.TakeMessages();
+  s.Check(static_cast<std::int64_t>(actual.size()) == a.Count(0),
+          std::to_string(a.Count(0)) + " messages", QuotedList(actual));
+}
+
+void Prompt(Session& s, const Args& a) {
+  auto prompts = s.TakePrompts();
+  std::string expected = QuotedList({a.Text(0), a.Text(1), a.Text(2)});
+  if (prompts.empty()) {
+    s.Check(false, "prompt " + expected, "no prompt since the previous prompt check");
+    return;
+  }
+  const auto& last = prompts.back();
+  std::string actual = QuotedList({last.prompt, last.title, last.defaultAnswer});
+  s.Check(actual == expected, "prompt " + expected, "prompt " + actual);
+}
+
+void PromptCount(Session& s, const Args& a) {
+  auto count = static_cast<std::int64_t>(s.TakePrompts().size());
+  s.Check(count == a.Count(0), std::to_string(a.Count(0)) + " prompts",
+          std::to_string(count) + " prompts");
+}
+
+void Drawn(Session& s, const Args& a) {
+  std::vector<std::string> calls = s.CallsSinceMark();
+  bool found = std::find(calls.begin(), calls.end(), a.Text(0)) != calls.end();
+  std::string actual =
+      std::to_string(calls.size()) + " calls " + SinceMark(s) + ", none of them this";
+  if (!calls.empty()) actual += "; nearest " + Quoted(Nearest(a.Text(0), calls));
+  s.Check(found, "the call " + Quoted(a.Text(0)), actual);
+}
+
+void NotDrawn(Session& s, const Args& a) {
+  std::vector<std::string> calls = s.CallsSinceMark();
+  auto times = std::count(calls.begin(), calls.end(), a.Text(0));
+  s.Check(times == 0, "no call " + Quoted(a.Text(0)) + " " + SinceMark(s),
+          "drawn " + std::to_string(times) + " times");
+}
+
+void DrawCalls(Session& s, const Args& a) {
+  std::vector<std::string> calls = s.CallsSinceMark();
+  const auto& expected = a.Texts(0);
+  std::string actual = QuotedList(calls);
+  auto [want, got] = std::mismatch(expected.begin(), expected.end(), calls.begin(), calls.end());
+  if (want != expected.end() || got != calls.end()) {
+    actual += "; first difference at call " + std::to_string(want - expected.begin() + 1);
+  }
+  s.Check(calls == expected, QuotedList(expected) + " " + SinceMark(s), actual);
+}
+
+void DrawCount(Session& s, const Args& a) {
+  auto count = static_cast<std::int64_t>(s.CallsSinceMark().size());
+  s.Check(count == a.Count(0), std::to_string(a.Count(0)) + " calls " + SinceMark(s),
+          std::to_string(count) + " calls");
+}
+
+void File(Session& s, const Args& a) {
+  auto contents = ReadWhole(s.World().PathOf(a.Text(0)));
+  s.Check(contents == a.Text(1), Quoted(a.Text(1)),
+          contents ? Quoted(*contents) : "no file " + a.Text(0));
+}
+
+void FileContains(Session& s, const Args& a) {
+  auto contents = ReadWhole(s.World().PathOf(a.Text(0)));
+  bool holds = contents && contents->find(a.Text(1)) != std::string::npos;
+  s.Check(holds, a.Text(0) + " containing " + Quoted(a.Text(1)),
+          contents ? Quoted(*contents) : "no file " + a.Text(0));
+}
+
+void NoFile(Session& s, const Args& a) {
+  std::error_code ec;
+  bool exists = std::filesystem::exists(s.World().PathOf(a.Text(0)), ec);
+  auto contents = ReadWhole(s.World().PathOf(a.Text(0)));
+  s.Check(!exists, "no file " + a.Text(0),
+          contents ? "a file holding " + Quoted(*contents) : "a folder");
+}
+
+void Files(Session& s, const Args& a) {
+  std::filesystem::path folder = s.World().PathOf(a.Text(0));
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) {
+    s.Check(false, "files " + QuotedList(a.Texts(1)), "no folder " + a.Text(0));
+    return;
+  }
+  std::vector<std::string> actual;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (entry.is_regular_file()) actual.push_back(entry.path().filename().string());
+  }
+  std::vector<std::string> expected = a.Texts(1);
+  std::sort(actual.begin(), actual.end());
+  std::sort(expected.begin(), expected.end());
+  s.Check(actual == expected, "files " + QuotedList(expected), "files " + QuotedList(actual));
+}
+
+void PortState(Session& s, const Args& a) {
+  std::string actual = s.World().Port().PortOpen() ? "open" : "closed";
+  s.Check(actual == a.Text(0), "port " + a.Text(0), "port " + actual);
+}
+
+void PortOpens(Session& s, const Args& a) {
+  auto opens = static_cast<std::int64_t>(s.World().Port().OpenCount());
+  s.Check(opens == a.Count(0), "opened " + std::to_string(a.Count(0)) + " times",
+          "opened " + std::to_string(opens) + " times");
+}
+
+void Ended(Session& s, const Args&) { s.Check(s.Program().Ended(), "ended", "running"); }
+
+void Running(Session& s, const Args&) { s.Check(!s.Program().Ended(), "running", "ended"); }
+
+}  // namespace
+
+const std::vector<Form>& ExpectForms() {
+  static const std::vector<Form> forms{
+      {"expect value <Name> <\"text\">", Phase::Anytime, Value},
+      {"expect messages <\"text\"...>", Phase::Anytime, Messages},
+      {"expect no-messages", Phase::Anytime, NoMessages},
+      {"expect message-count <count>", Phase::Anytime, MessageCount},
+      {"expect prompt <\"text\"> <\"text\"> <\"text\">", Phase::Anytime, Prompt},
+      {"expect prompt-count <count>", Phase::Anytime, PromptCount},
+      {"expect drawn <\"text\">", Phase::Anytime, Drawn},
+      {"expect not-drawn <\"text\">", Phase::Anytime, NotDrawn},
+      {"expect draw-calls <\"text\"...>", Phase::Anytime, DrawCalls},
+      {"expect draw-count <count>", Phase::Anytime, DrawCount},
+      {"expect file <\"path\"> <\"text\">", Phase::Anytime, File},
+      {"expect file <\"path\"> contains <\"text\">", Phase::Anytime, FileContains},
+      {"expect no-file <\"path\">", Phase::Anytime, NoFile},
+      {"expect files <\"path\"> <\"text\"...>", Phase::Anytime, Files},
+      {"expect port open|closed", Phase::Anytime, PortState},
+      {"expect port opens <count>", Phase::Anytime, PortOpens},
+      {"expect ended", Phase::Anytime, Ended},
+      {"expect running", Phase::Anytime, Running},
+      {"expect <Window.Control> <\"text\">", Phase::Anytime, ControlText},
+      {"expect <Window.Control> visible|hidden|checked|unchecked|enabled|disabled", Phase::Anytime,
+       ControlState},
+      {"expect <Window.Control> value 0|1|2", Phase::Anytime, ControlValue},
+      {"expect <Window.Control> colour <r,g,b>", Phase::Anytime, ControlColour},
+      {"expect <Window.Control> colour none", Phase::Anytime, ControlNoColour},
+      {"expect <Window.Control> tooltip <\"text\">", Phase::Anytime, ControlToolTip},
+      {"expect <Window> visible|hidden", Phase::Anytime, WindowState},
+      {"expect <Window> title <\"text\">", Phase::Anytime, WindowTitle},
+  };
+  return forms;
+}
+
+}  // namespace session
