@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include "core/text_box.h"
+
+class QGridLayout;
+class QGroupBox;
+class QLayout;
+class QWidget;
+
+namespace qtui {
+
+// Small pieces the window views are built from.
+
+// A secondary window, owned by `owner` (the main window) when there is one.
+QWidget* MakeWindow(QWidget* owner);
+// The window keeps the size its contents need, as the design's fixed dialogs do.
+void FixWindowSize(QWidget& window, QLayout& layout);
+// A frame with a caption; an empty caption gives a plain frame.
+QGroupBox* MakeFrame(const QString& caption, QWidget& parent);
+// A caption box and its box side by side in grid columns 2·pair and 2·pair + 1; the box's widget.
+QWidget* AddField(QGridLayout& grid, int row, int pair, core::TextBox& caption, core::TextBox& box,
+              QWidget& parent);
+
+// Width of a one-line box holding about `characters` characters.
+int BoxWidth(const QWidget& widget, int characters);
+
+}  // namespace qtui

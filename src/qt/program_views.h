@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPointer>
+
+#include "app/program.h"
+#include "qt/port_devices_dialog.h"
+#include "qt/window_views.h"
+
+class QMainWindow;
+
+namespace qtui {
+
+class RasterSurface;
+
+// The widget views of a program's windows, each built the first time its window is shown,
+// and the port devices dialog of the serial menu. Closing the main window shuts the program
+// down; closing any other window hides it.
+class ProgramViews {
+ public:
+  ProgramViews(app::Program& program, RasterSurface& chart);
+  ProgramViews(const ProgramViews&) = delete;
+  ProgramViews& operator=(const ProgramViews&) = delete;
+  ~ProgramViews();
+
+  // The view of a window, or nullptr while the window has not been shown.
+  QWidget* ViewOf(const core::Window& window) const { return views_.ViewOf(window); }
+  QMainWindow* MainWindow() const;
+  PortDevicesDialog* PortDevices() const { return portDevices_; }
+
+ private:
+  void AddSecondary(core::Window& window, std::function<QWidget*(QWidget* owner)> build);
+  void OpenPortDevices();
+
+  app::Program& program_;
+  RasterSurface& chart_;
+  WindowViews views_;
+  QPointer<PortDevicesDialog> portDevices_;
+};
+
+}  // namespace qtui

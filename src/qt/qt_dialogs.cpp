@@ -1,0 +1,24 @@
+#include "qt/qt_dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace qtui {
+
+void QtDialogs::MessageBox(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title_), QString::fromStdString(text),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.exec();
+}
+
+std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
+                                const std::string& defaultAnswer) {
+  bool ok = false;
+  QString answer = QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(title),
+                                         QString::fromStdString(prompt), QLineEdit::Normal,
+                                         QString::fromStdString(defaultAnswer), &ok);
+  return ok ? answer.toStdString() : std::string();
+}
+
+}  // namespace qtui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace qt_test {
+
+// Widget tests need an application; the first test suite to run makes it.
+inline void EnsureApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "qt_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication application(argc, argv);
+}
+
+// Runs the event loop until `condition` holds, polling every few milliseconds; false when
+// `timeoutMs` passed first.
+inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!condition()) {
+    if (clock.elapsed() > timeoutMs) return false;
+    QEventLoop loop;
+    QTimer::singleShot(5, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  return true;
+}
+
+// Runs the event loop for `milliseconds`, whatever happens.
+inline void Spin(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// Types `text` into a widget as key presses, as the operator would.
+inline void Type(QWidget& widget, const QString& text) {
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(&widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(&widget, &release);
+  }
+}
+
+}  // namespace qt_test

@@ -1,0 +1,190 @@
+// The window views over a program on test doubles: what the operator types reaches the model
+// and its corrections show at once, windows are built on first use and follow their models,
+// and the main window's menus, chart labels and button mirror the main window model.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "doubles/scripted_serial_port.h"
+#include "program_on_doubles.h"
+#include "qt/main_window_geometry.h"
+#include "qt/program_views.h"
+#include "qt/raster_surface.h"
+#include "qt_test_support.h"
+
+namespace {
+
+class ViewsTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { qt_test::EnsureApplication(); }
+
+  ViewsTest() : views_(program(), chart_) { program().Form_Load(); }
+
+  app::Program& program() { return doubles_.program; }
+  QMainWindow& Main() { return *views_.MainWindow(); }
+
+  // Runs a menu item the way the operator does, through its action in the menu bar.
+  void Choose(const char* item) {
+    auto* action = Main().findChild<QAction*>(item);
+    ASSERT_NE(action, nullptr) << item;
+    action->trigger();
+  }
+
+  template <typename W>
+  W& In(const core::Window& window, const char* name) {
+    QWidget* view = views_.ViewOf(window);
+    EXPECT_NE(view, nullptr) << window.Name();
+    auto* widget = view ? view->findChild<W*>(name) : nullptr;
+    EXPECT_NE(widget, nullptr) << name;
+    return *widget;
+  }
+
+  doubles::ScriptedSerialPort port_;
+  qtui::RasterSurface chart_;
+  qt_test::ProgramOnDoubles doubles_{port_};
+  qtui::ProgramViews views_;
+};
+
+TEST_F(ViewsTest, TypedFullScaleFlowIsCorrectedInTheBoxAtOnce) {
+  Choose("KM4400SetUpItem");
+  auto& flow = In<QLineEdit>(program().setup, "MaximumFlow");
+  flow.selectAll();
+  qt_test::Type(flow, "12000");
+  EXPECT_EQ(flow.text(), "9999");
+  EXPECT_EQ(program().setup.MaximumFlow.Text(), "9999");
+
+  flow.selectAll();
+  qt_test::Type(flow, "-5");
+  EXPECT_EQ(flow.text(), "0");
+}
+
+TEST_F(ViewsTest, TypingIntoABoxChangesItsModelAndNothingElse) {
+  Choose("KM4400SetUpItem");
+  auto& series = In<QLineEdit>(program().setup, "TestSeries");
+  series.selectAll();
+  qt_test::Type(series, "B7");
+  EXPECT_EQ(program().setup.TestSeries.Text(), "B7");
+  EXPECT_EQ(program().setup.MaximumFlow.Text(), In<QLineEdit>(program().setup, "MaximumFlow").text().toStdString());
+}
+
+TEST_F(ViewsTest, SecondaryWindowsAreBuiltOnFirstUseAndShowTheLatestValues) {
+  EXPECT_EQ(views_.ViewOf(program().status), nullptr);
+  program().status.Text1.SetText("R");
+  program().status.Text5.SetText("0490");
+
+  Choose("KM4400Status");
+  QWidget* view = views_.ViewOf(program().status);
+  ASSERT_NE(view, nullptr);
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_EQ(view->windowTitle(), "KM4400 Leak Detector Status");
+  EXPECT_EQ(In<QLineEdit>(program().status, "Text1").text(), "R");
+  EXPECT_EQ(In<QLineEdit>(program().status, "Text5").text(), "0490");
+
+  program().status.Text1.SetText("C");
+  EXPECT_EQ(In<QLineEdit>(program().status, "Text1").text(), "C");
+}
+
+TEST_F(ViewsTest, TitleBarCloseHidesTheWindowAndShowingAgainReusesIt) {
+  Choose("Diagnostic");
+  QWidget* view = views_.ViewOf(program().serialForm);
+  ASSERT_NE(view, nullptr);
+  view->close();
+  EXPECT_FALSE(program().serialForm.Visible());
+  EXPECT_FALSE(view->isVisible());
+  EXPECT_FALSE(program().Ended());
+
+  Choose("Diagnostic");
+  EXPECT_EQ(views_.ViewOf(program().serialForm), view);
+  EXPECT_TRUE(view->isVisible());
+}
+
+TEST_F(ViewsTest, CloseButtonHidesThroughTheModel) {
+  Choose("Select_Color_Item");
+  QWidget* view = views_.ViewOf(program().penColour);
+  ASSERT_NE(view, nullptr);
+  In<QPushButton>(program().penColour, "Command1").click();
+  EXPECT_FALSE(program().penColour.Visible());
+  EXPECT_FALSE(view->isVisible());
+}
+
+TEST_F(ViewsTest, MenuBarReadsInOrderWithSeparatorsAndCheckMarks) {
+  QStringList bar;
+  for (QAction* action : Main().menuBar()->actions()) bar << action->text();
+  EXPECT_EQ(bar, QStringList({"&File", "&Trend Recorder", "&Serial Comm Setup", "&Windows", "&Diagnostics", "&About"}));
+
+  QMenu* trend = Main().menuBar()->actions()[1]->menu();
+  ASSERT_NE(trend, nullptr);
+  QStringList items;
+  for (QAction* action : trend->actions()) items << (action->isSeparator() ? "-" : action->text());
+  EXPECT_EQ(items, QStringList({"&Clear On Rollover", "-", "&Test Method Plotting", "-", "&Plot Colour Selection", "-",
+                                "&Properties"}));
+
+  auto* automatic = Main().findChild<QAction*>("Trend_Screen_Item(2)");
+  auto* continuous = Main().findChild<QAction*>("Trend_Screen_Item(0)");
+  ASSERT_TRUE(automatic && continuous);
+  EXPECT_TRUE(automatic->isChecked());
+  EXPECT_FALSE(continuous->isChecked());
+
+  continuous->trigger();
+  EXPECT_TRUE(continuous->isChecked());
+  EXPECT_FALSE(automatic->isChecked());
+  // Choosing the checked mode again leaves it checked, though Qt would toggle it off.
+  continuous->trigger();
+  EXPECT_TRUE(continuous->isChecked());
+}
+
+TEST_F(ViewsTest, StartPlottingButtonShowsTheModelsCaptionAndColour) {
+  auto* button = Main().findChild<QPushButton*>("Stop_Command");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), "Start Plotting");
+  EXPECT_EQ(button->palette().color(QPalette::Button), QColor(192, 255, 192));
+  EXPECT_EQ(button->toolTip(), "When green, plotting has stopped, when red plotting has started");
+
+  button->click();
+  EXPECT_TRUE(port_.PortOpen());
+  EXPECT_EQ(button->text(), "Stop Plotting");
+  EXPECT_EQ(button->palette().color(QPalette::Button), QColor(255, 192, 192));
+}
+
+TEST_F(ViewsTest, FlowLabelsSitOnEverySecondGridLineAndTimeLabelsUnderTheirPositions) {
+  using Geometry = qtui::MainWindowGeometry;
+  for (int i = 0; i <= 10; ++i) {
+    auto* label = Main().findChild<QLabel*>(QString("Axis(%1)").arg(i));
+    ASSERT_NE(label, nullptr);
+    EXPECT_NEAR(label->geometry().center().y(), Geometry::kChart.top() + 380 - 38 * i, 1) << i;
+    EXPECT_LE(label->geometry().right(), Geometry::kChart.left());
+  }
+  for (int i = 0; i <= 7; ++i) {
+    auto* label = Main().findChild<QLabel*>(QString("TimeAxis(%1)").arg(i));
+    ASSERT_NE(label, nullptr);
+    EXPECT_NEAR(label->geometry().center().x(), Geometry::kChart.left() + 100 * i, 1) << i;
+    EXPECT_GT(label->geometry().top(), Geometry::kChart.bottom());
+  }
+}
+
+TEST_F(ViewsTest, WideFlowLabelsStillFitBesideTheChart) {
+  Choose("KM4400SetUpItem");
+  program().setup.MaximumFlow.SetText("8999");
+  program().setup.CmdKM4400Setup.Click();  // Close writes the flow labels
+  for (int i = 0; i <= 10; ++i) {
+    auto* label = Main().findChild<QLabel*>(QString("Axis(%1)").arg(i));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text().toStdString(), program().mainForm.Axis[static_cast<std::size_t>(i)]->Caption());
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
+  }
+}
+
+TEST_F(ViewsTest, ClosingTheMainWindowShutsTheProgramDownAndWritesTheSettings) {
+  Main().close();
+  EXPECT_TRUE(program().Ended());
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(doubles_.Path("testconfig.txt"))));
+}
+
+}  // namespace
