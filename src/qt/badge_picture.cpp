@@ -16,8 +16,9 @@ QPainterPath TestTrace(const QRectF& area) {
   trace.lineTo(area.left() + area.width() * 0.12, base);
   trace.cubicTo(area.left() + area.width() * 0.18, top, area.left() + area.width() * 0.24, top,
                 area.left() + area.width() * 0.32, top + area.height() * 0.15);
-  trace.cubicTo(area.left() + area.width() * 0.45, top + area.height() * 0.5, area.left() + area.width() * 0.6,
-                base - area.height() * 0.3, area.right(), base - area.height() * 0.28);
+  trace.cubicTo(area.left() + area.width() * 0.45, top + area.height() * 0.5,
+                area.left() + area.width() * 0.6, base - area.height() * 0.3, area.right(),
+                base - area.height() * 0.28);
   return trace;
 }
 
@@ -52,8 +53,9 @@ void BadgePicture::paintEvent(QPaintEvent*) {
   font.setPixelSize(13);
   painter.setFont(font);
   painter.setPen(QColor(235, 240, 250));
-  painter.drawText(QRectF(screen.right() + 2, frame.top(), frame.right() - screen.right() - 4, frame.height()),
-                   Qt::AlignCenter, QStringLiteral("KM\n4400"));
+  painter.drawText(
+      QRectF(screen.right() + 2, frame.top(), frame.right() - screen.right() - 4, frame.height()),
+      Qt::AlignCenter, QStringLiteral("KM\n4400"));
 }
 
 }  // namespace qtui

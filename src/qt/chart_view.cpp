@@ -15,13 +15,15 @@ constexpr int kFrameMilliseconds = 16;  // about 60 repaints a second at most
 // Image pixels to widget (logical) pixels, rounded outwards.
 QRect ToLogical(const QRect& pixels, qreal ratio) {
   if (ratio == 1.0) return pixels;
-  QRectF logical(pixels.x() / ratio, pixels.y() / ratio, pixels.width() / ratio, pixels.height() / ratio);
+  QRectF logical(pixels.x() / ratio, pixels.y() / ratio, pixels.width() / ratio,
+                 pixels.height() / ratio);
   return logical.toAlignedRect();
 }
 
 }  // namespace
 
-ChartView::ChartView(RasterSurface& surface, QWidget& parent) : QWidget(&parent), surface_(surface) {
+ChartView::ChartView(RasterSurface& surface, QWidget& parent)
+    : QWidget(&parent), surface_(surface) {
   setObjectName("LeftRightScreen");
   setAttribute(Qt::WA_OpaquePaintEvent);
   frame_.setSingleShot(true);

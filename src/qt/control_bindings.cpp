@@ -12,9 +12,7 @@
 namespace qtui {
 namespace {
 
-std::string ModelText(const QString& text) {
-  return text.toStdString();
-}
+std::string ModelText(const QString& text) { return text.toStdString(); }
 
 std::string ModelMultiLineText(const QString& text) {
   QString lines = text;
@@ -134,7 +132,9 @@ QCheckBox* MakeCheckBox(core::CheckBox& box, QWidget& parent) {
   MirrorWidget(box, *check, [&box, check] {
     int value = box.Value();
     check->setTristate(value == 2);
-    check->setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
+    check->setCheckState(value == 0   ? Qt::Unchecked
+                         : value == 1 ? Qt::Checked
+                                      : Qt::PartiallyChecked);
   });
   return check;
 }

@@ -6,8 +6,8 @@
 namespace qtui {
 
 void AfterEachBatch(QObject& context, std::function<void()> action) {
-  QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &context,
-                   std::move(action));
+  QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                   &context, std::move(action));
 }
 
 }  // namespace qtui

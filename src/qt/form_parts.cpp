@@ -10,9 +10,7 @@
 
 namespace qtui {
 
-QWidget* MakeWindow(QWidget* owner) {
-  return new QWidget(owner, Qt::Dialog);
-}
+QWidget* MakeWindow(QWidget* owner) { return new QWidget(owner, Qt::Dialog); }
 
 void FixWindowSize(QWidget& window, QLayout& layout) {
   window.setLayout(&layout);
@@ -24,11 +22,13 @@ QGroupBox* MakeFrame(const QString& caption, QWidget& parent) {
 }
 
 QWidget* AddField(QGridLayout& grid, int row, int pair, core::TextBox& caption, core::TextBox& box,
-              QWidget& parent) {
+                  QWidget& parent) {
   QLabel* label = MakeCaption(caption, parent);
   QWidget* edit = MakeEdit(box, parent);
   edit->setFixedWidth(BoxWidth(*edit, 8));
   label->setBuddy(edit);
+  // A gap between pairs of columns, so a caption reads with its own box.
+  if (pair > 0) label->setContentsMargins(BoxWidth(*label, 0), 0, 0, 0);
   grid.addWidget(label, row, 2 * pair);
   grid.addWidget(edit, row, 2 * pair + 1);
   return edit;

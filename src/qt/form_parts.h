@@ -21,7 +21,7 @@ void FixWindowSize(QWidget& window, QLayout& layout);
 QGroupBox* MakeFrame(const QString& caption, QWidget& parent);
 // A caption box and its box side by side in grid columns 2·pair and 2·pair + 1; the box's widget.
 QWidget* AddField(QGridLayout& grid, int row, int pair, core::TextBox& caption, core::TextBox& box,
-              QWidget& parent);
+                  QWidget& parent);
 
 // Width of a one-line box holding about `characters` characters.
 int BoxWidth(const QWidget& widget, int characters);

@@ -36,7 +36,8 @@ QString OverBox(const QString& label) {
 
 }  // namespace
 
-FormulaRow::FormulaRow(QWidget& parent) : widget_(new QWidget(&parent)), grid_(new QGridLayout(widget_)) {
+FormulaRow::FormulaRow(QWidget& parent)
+    : widget_(new QWidget(&parent)), grid_(new QGridLayout(widget_)) {
   grid_->setContentsMargins(0, 0, 0, 0);
   grid_->setHorizontalSpacing(4);
 }
@@ -63,7 +64,8 @@ FormulaRow& FormulaRow::Operator(const QString& text) {
   return *this;
 }
 
-FormulaRow& FormulaRow::Fraction(const QString& label, core::TextBox& numerator, core::TextBox& denominator) {
+FormulaRow& FormulaRow::Fraction(const QString& label, core::TextBox& numerator,
+                                 core::TextBox& denominator) {
   QLabel* text = MakeFixedText(label, *widget_);
   text->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
   grid_->addWidget(text, kLabelRow, column_, Qt::AlignHCenter | Qt::AlignBottom);

@@ -14,6 +14,8 @@ namespace qtui {
 class FormulaRow {
  public:
   explicit FormulaRow(QWidget& parent);
+  FormulaRow(const FormulaRow&) = delete;
+  FormulaRow& operator=(const FormulaRow&) = delete;
 
   FormulaRow& Term(const QString& label, core::TextBox& box);
   FormulaRow& Operator(const QString& text);

@@ -20,10 +20,11 @@ QGroupBox* PropertiesFrame(scaling::GraphSetup& m, QWidget& window) {
     core::TextBox& label;
     core::TextBox& box;
   };
-  const Field fields[] = {{m.HistMaxLabel, m.HistMaxValue},       {m.FlowZeroYaxisLabel, m.FlowZeroYaxisValue},
-                          {m.HistMinLabel, m.HistMinValue},       {m.PaperLengthLabel, m.HistPaperLength},
-                          {m.SecPerDivLabel, m.SecPerDiv},        {m.DivisionsLabel, m.DivisionsDisplayed},
-                          {m.TotalTimeLabel, m.TotalTimeDisplayed}, {m.ClearCountLabel, m.ScreenClearCountMax}};
+  const Field fields[] = {
+      {m.HistMaxLabel, m.HistMaxValue},         {m.FlowZeroYaxisLabel, m.FlowZeroYaxisValue},
+      {m.HistMinLabel, m.HistMinValue},         {m.PaperLengthLabel, m.HistPaperLength},
+      {m.SecPerDivLabel, m.SecPerDiv},          {m.DivisionsLabel, m.DivisionsDisplayed},
+      {m.TotalTimeLabel, m.TotalTimeDisplayed}, {m.ClearCountLabel, m.ScreenClearCountMax}};
   int row = 0;
   for (const Field& field : fields) {
     // The time increment steps the seconds per division, so it sits beside that box.

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   program->Form_Load();
   if (program->Ended()) return 0;
   program->mainForm.Show();
-  if (startPlotting) QTimer::singleShot(0, &application, [&program] { program->mainForm.Stop_Command.Click(); });
+  if (startPlotting)
+    QTimer::singleShot(0, &application, [&program] { program->mainForm.Stop_Command.Click(); });
   return QApplication::exec();
 }

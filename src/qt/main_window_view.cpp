@@ -1,7 +1,6 @@
 #include "qt/main_window_view.h"
 
 #include <QFontMetrics>
-#include <algorithm>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +10,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "qt/badge_picture.h"
 #include "qt/chart_view.h"
@@ -50,7 +50,8 @@ void AddAxisLabels(app::LeakMainForm& m, QWidget& client) {
     QLabel* label = MakeLabel(axis, client);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setGeometry(Geometry::AxisLabel(i, height));
-    Mirror(axis, *label, [label, font] { label->setFont(FittingFont(font, label->text(), label->width())); });
+    Mirror(axis, *label,
+           [label, font] { label->setFont(FittingFont(font, label->text(), label->width())); });
   }
   QSize timeSize(60, height);
   for (int i = 0; i < static_cast<int>(m.TimeAxis.size()); ++i) {

@@ -34,8 +34,9 @@ QGroupBox* LegendFrame(trend::PenColour& m, QWidget& window) {
   auto* layout = new QVBoxLayout(frame);
   QPlainTextEdit* legend = MakeMultiLineEdit(m.Text1, *frame);
   QFontMetrics metrics(legend->font());
-  legend->setFixedSize(metrics.horizontalAdvance(QStringLiteral("5 Magenta  13 Light Magenta")) + 24,
-                       metrics.lineSpacing() * 9 + 12);
+  legend->setFixedSize(
+      metrics.horizontalAdvance(QStringLiteral("5 Magenta  13 Light Magenta")) + 24,
+      metrics.lineSpacing() * 9 + 12);
   legend->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(legend);
   return frame;

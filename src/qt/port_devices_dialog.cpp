@@ -11,7 +11,10 @@ namespace qtui {
 
 PortDevicesDialog::PortDevicesDialog(acquisition::PortDevices& devices, std::function<void()> save,
                                      QWidget* parent)
-    : QDialog(parent), devices_(devices), save_(std::move(save)), port1_(new QComboBox(this)),
+    : QDialog(parent),
+      devices_(devices),
+      save_(std::move(save)),
+      port1_(new QComboBox(this)),
       port2_(new QComboBox(this)) {
   setObjectName("PortDevicesDialog");
   setWindowTitle("Port Devices");
@@ -28,12 +31,13 @@ PortDevicesDialog::PortDevicesDialog(acquisition::PortDevices& devices, std::fun
   form->addRow("Comm Port &1", port1_);
   form->addRow("Comm Port &2", port2_);
   layout->addLayout(form);
-  auto* note = new QLabel("An empty device restores the usual one. The choice applies the next time plotting starts.",
-                          this);
+  auto* note = new QLabel(
+      "An empty device restores the usual one. The choice applies the next time plotting starts.",
+      this);
   note->setWordWrap(true);
   layout->addWidget(note);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &PortDevicesDialog::Accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &PortDevicesDialog::SaveChoice);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
 }
@@ -55,14 +59,17 @@ void PortDevicesDialog::Fill(QComboBox& box, int port) {
   box.setEditText(QString::fromStdString(devices_.DeviceFor(port)));
 }
 
-void PortDevicesDialog::Accept() {
-  auto chosen = [](const QComboBox& box) {
+void PortDevicesDialog::SaveChoice() {
+  auto chosen = [](const QComboBox& box, int port) {
     // A listed port shows its description beside the path; the path is what is kept.
     int listed = box.findText(box.currentText());
-    return (listed >= 0 ? box.itemData(listed).toString() : box.currentText()).trimmed().toStdString();
+    std::string device =
+        (listed >= 0 ? box.itemData(listed).toString() : box.currentText()).trimmed().toStdString();
+    // The usual device is not pinned, so the file lists only what the operator changed.
+    return device == acquisition::PortDevices::DefaultDevice(port) ? std::string() : device;
   };
-  devices_.Assign(1, chosen(*port1_));
-  devices_.Assign(2, chosen(*port2_));
+  devices_.Assign(1, chosen(*port1_, 1));
+  devices_.Assign(2, chosen(*port2_, 2));
   save_();
   accept();
 }

@@ -23,7 +23,7 @@ class PortDevicesDialog : public QDialog {
 
  private:
   void Fill(QComboBox& box, int port);
-  void Accept();
+  void SaveChoice();
 
   acquisition::PortDevices& devices_;
   std::function<void()> save_;

@@ -13,16 +13,23 @@
 
 namespace qtui {
 
-ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart) : program_(program), chart_(chart) {
+ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart)
+    : program_(program), chart_(chart) {
   views_.Add(
       program.mainForm, [this] { return BuildMainWindowView(program_.mainForm, chart_); },
       [this] { program_.Form_Unload(); });
-  AddSecondary(program.setup, [this](QWidget* owner) { return BuildSetupView(program_.setup, owner); });
-  AddSecondary(program.status, [this](QWidget* owner) { return BuildStatusView(program_.status, owner); });
-  AddSecondary(program.serialForm, [this](QWidget* owner) { return BuildSerialFormView(program_.serialForm, owner); });
-  AddSecondary(program.graphSetup, [this](QWidget* owner) { return BuildGraphSetupView(program_.graphSetup, owner); });
-  AddSecondary(program.penColour, [this](QWidget* owner) { return BuildPenColourView(program_.penColour, owner); });
-  AddSecondary(program.about, [this](QWidget* owner) { return BuildAboutView(program_.about, owner); });
+  AddSecondary(program.setup,
+               [this](QWidget* owner) { return BuildSetupView(program_.setup, owner); });
+  AddSecondary(program.status,
+               [this](QWidget* owner) { return BuildStatusView(program_.status, owner); });
+  AddSecondary(program.serialForm,
+               [this](QWidget* owner) { return BuildSerialFormView(program_.serialForm, owner); });
+  AddSecondary(program.graphSetup,
+               [this](QWidget* owner) { return BuildGraphSetupView(program_.graphSetup, owner); });
+  AddSecondary(program.penColour,
+               [this](QWidget* owner) { return BuildPenColourView(program_.penColour, owner); });
+  AddSecondary(program.about,
+               [this](QWidget* owner) { return BuildAboutView(program_.about, owner); });
   program.mainForm.PortDevices.OnClick([this] { OpenPortDevices(); });
 }
 
@@ -35,16 +42,18 @@ QMainWindow* ProgramViews::MainWindow() const {
   return static_cast<QMainWindow*>(views_.ViewOf(program_.mainForm));
 }
 
-void ProgramViews::AddSecondary(core::Window& window, std::function<QWidget*(QWidget* owner)> build) {
+void ProgramViews::AddSecondary(core::Window& window,
+                                std::function<QWidget*(QWidget* owner)> build) {
   // Secondary windows belong to the main window, so they close and go with it.
   views_.Add(
-      window, [this, build = std::move(build)] { return build(MainWindow()); }, [&window] { window.Hide(); });
+      window, [this, build = std::move(build)] { return build(MainWindow()); },
+      [&window] { window.Hide(); });
 }
 
 void ProgramViews::OpenPortDevices() {
   if (!portDevices_) {
-    portDevices_ = new PortDevicesDialog(program_.PortDeviceAssignments(), [this] { program_.SavePortDevices(); },
-                                         MainWindow());
+    portDevices_ = new PortDevicesDialog(
+        program_.PortDeviceAssignments(), [this] { program_.SavePortDevices(); }, MainWindow());
   }
   portDevices_->Present();
 }

@@ -15,9 +15,9 @@ void QtDialogs::MessageBox(const std::string& text) {
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultAnswer) {
   bool ok = false;
-  QString answer = QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(title),
-                                         QString::fromStdString(prompt), QLineEdit::Normal,
-                                         QString::fromStdString(defaultAnswer), &ok);
+  QString answer = QInputDialog::getText(
+      QApplication::activeWindow(), QString::fromStdString(title), QString::fromStdString(prompt),
+      QLineEdit::Normal, QString::fromStdString(defaultAnswer), &ok);
   return ok ? answer.toStdString() : std::string();
 }
 

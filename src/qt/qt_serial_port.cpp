@@ -40,7 +40,8 @@ std::optional<LineSettings> ParseSettings(const std::string& text) {
   int bits = parts[2].trimmed().toInt(&bitsOk);
   auto parity = ParityOf(parts[1].trimmed().toUpper());
   auto stop = StopBitsOf(parts[3].trimmed());
-  if (!baudOk || baud <= 0 || !bitsOk || bits < 5 || bits > 8 || !parity || !stop) return std::nullopt;
+  if (!baudOk || baud <= 0 || !bitsOk || bits < 5 || bits > 8 || !parity || !stop)
+    return std::nullopt;
   return LineSettings{baud, *parity, static_cast<QSerialPort::DataBits>(bits), *stop};
 }
 

@@ -39,7 +39,9 @@ class QtSerialPort : public QObject, public core::SerialPort {
   int RThreshold() const override { return kThreshold; }
 
   void OnComm(std::function<void()> handler) override { comm_ = std::move(handler); }
-  void OnNotice(std::function<void(const std::string&)> handler) override { notice_ = std::move(handler); }
+  void OnNotice(std::function<void(const std::string&)> handler) override {
+    notice_ = std::move(handler);
+  }
 
  private:
   void Open();

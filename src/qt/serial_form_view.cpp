@@ -30,16 +30,17 @@ QWidget* SerialInput(scaling::SerialForm& m, QWidget& window) {
   QPlainTextEdit* joined = MakeMultiLineEdit(m.Text1, *area);
   joined->setFixedHeight(joined->fontMetrics().lineSpacing() * 4 + 12);
   grid->addWidget(joined, 1, 0, 1, 3);
-  grid->addWidget(Note("Data shown above represents current and previous event's 2  packets that have been "
-                       "concatenated",
-                       *area),
-                  2, 0);
+  grid->addWidget(
+      Note("Data shown above represents current and previous event's 2  packets that have been "
+           "concatenated",
+           *area),
+      2, 0);
   grid->addWidget(MakeFixedText("Number of Events", *area), 2, 1, Qt::AlignRight);
   QLineEdit* count = MakeLineEdit(m.Text2, *area);
   count->setFixedWidth(BoxWidth(*count, 8));
   grid->addWidget(count, 2, 2);
-  grid->addWidget(MakeFixedText("Compare with actual time to determine samples per second", *area), 3, 1, 1, 2,
-                  Qt::AlignRight);
+  grid->addWidget(MakeFixedText("Compare with actual time to determine samples per second", *area),
+                  3, 1, 1, 2, Qt::AlignRight);
   grid->setColumnStretch(0, 1);
   return area;
 }
@@ -61,17 +62,21 @@ QWidget* PlotAreaMaximum(scaling::SerialForm& m, QWidget& window) {
   row.Operator("+").Term("Bias", m.Text7);
   layout->addWidget(row.Widget(), 0, Qt::AlignTop);
   layout->addSpacing(16);
-  layout->addWidget(Note("If Plot Area Min Value calculates to -ve, then min set  to 0, and abs(-ve number) becomes "
-                         "bias. This bias is added to Max Raw Flow Count to generate Plot Area Max Value.",
-                         *area),
-                    1);
+  layout->addWidget(
+      Note("If Plot Area Min Value calculates to -ve, then min set  to 0, and abs(-ve number) "
+           "becomes "
+           "bias. This bias is added to Max Raw Flow Count to generate Plot Area Max Value.",
+           *area),
+      1);
   return area;
 }
 
 QWidget* LeakLimitCount(scaling::SerialForm& m, QWidget& window) {
   FormulaRow row(window);
   row.Term("Leak Limit Count", m.LeakLimitCountCalculation).Operator("=");
-  row.Fraction("Setup Leak Limit", m.LeakLimitSetUp, m.MaximumFlowSetUp).Operator("*").Operator("(");
+  row.Fraction("Setup Leak Limit", m.LeakLimitSetUp, m.MaximumFlowSetUp)
+      .Operator("*")
+      .Operator("(");
   row.Term("Calculate Hist1.Max", m.Hist1Max_Leak).Operator("-").Term("Flow Zero", m.FlowZero_Leak);
   row.Operator(")").Operator("+").Term("Flow Zero", m.FlowZero_Leak2);
   return row.Widget();
@@ -91,19 +96,22 @@ QWidget* MaximumRawFlow(scaling::SerialForm& m, QWidget& window) {
   auto* layout = new QVBoxLayout(area);
   layout->setContentsMargins(0, 0, 0, 0);
   FormulaRow boxes(*area);
-  boxes.Term("Flow Scale Factor", m.FlowScaleFactor).Term("KM4400 Maximum Flow Set Up", m.SetUpMaximumFlow);
+  boxes.Term("Flow Scale Factor", m.FlowScaleFactor)
+      .Term("KM4400 Maximum Flow Set Up", m.SetUpMaximumFlow);
   boxes.Term("UnComp Max Raw Flow Count", m.UncompensatedMaximumRawFlowCount);
   boxes.Term("Comp Max Raw Flow Count", m.CompensatedMaximumRawFlowCount);
   layout->addWidget(boxes.Widget(), 0, Qt::AlignLeft);
   QGroupBox* formulas = MakeFrame("Maximum Raw Flow Count", *area);
   auto* lines = new QVBoxLayout(formulas);
   lines->addWidget(MakeFixedText("With no temperature compensation (zero time =0)", *formulas));
-  lines->addWidget(Note("MaximumRawFlowCount = 10 *(KM4400SetUp_MaximumFlow) * (FlowScaleFactor) / 20  +  FlowZero",
-                        *formulas));
+  lines->addWidget(Note(
+      "MaximumRawFlowCount = 10 *(KM4400SetUp_MaximumFlow) * (FlowScaleFactor) / 20  +  FlowZero",
+      *formulas));
   lines->addWidget(MakeFixedText("With temperature compensation (zero time > 0)", *formulas));
-  lines->addWidget(Note("MaximumRawFlowCount = 10 *(KM4400SetUp_MaximumFlow) * (FlowScaleFactor) / 20  +  FlowZero "
-                        "+ TCF*[MaximumRawFlowCount (Beginning Zero Time) - MaximumRawFlowCount(End Zero Time)]",
-                        *formulas));
+  lines->addWidget(Note(
+      "MaximumRawFlowCount = 10 *(KM4400SetUp_MaximumFlow) * (FlowScaleFactor) / 20  +  FlowZero "
+      "+ TCF*[MaximumRawFlowCount (Beginning Zero Time) - MaximumRawFlowCount(End Zero Time)]",
+      *formulas));
   layout->addWidget(formulas);
   return area;
 }

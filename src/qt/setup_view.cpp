@@ -50,11 +50,13 @@ QGroupBox* InstrumentFrame(acquisition::KM4400SetUp& m, QWidget& window) {
     core::TextBox& caption;
     core::TextBox& box;
   };
-  const Field left[] = {{m.Text3, m.PartNumber},    {m.Text6, m.FillTime},      {m.Text8, m.StabTime},
-                        {m.Text7, m.ReadTime},      {m.Text17, m.Version},      {m.Text13, m.FlowSlopeLim},
+  const Field left[] = {{m.Text3, m.PartNumber},     {m.Text6, m.FillTime},
+                        {m.Text8, m.StabTime},       {m.Text7, m.ReadTime},
+                        {m.Text17, m.Version},       {m.Text13, m.FlowSlopeLim},
                         {m.Text18, m.PressReference}};
-  const Field right[] = {{m.Text10, m.LeakLimit},    {m.Text11, m.CalLeak},     {m.Text12, m.FlowZero},
-                         {m.Text19, m.FlowNegLimit}, {m.Text15, m.PressureTol}, {m.Text2, m.TimeBase}};
+  const Field right[] = {{m.Text10, m.LeakLimit},   {m.Text11, m.CalLeak},
+                         {m.Text12, m.FlowZero},    {m.Text19, m.FlowNegLimit},
+                         {m.Text15, m.PressureTol}, {m.Text2, m.TimeBase}};
   int row = 0;
   for (const Field& field : left) AddField(*grid, row++, 0, field.caption, field.box, *frame);
   row = 0;

@@ -15,7 +15,8 @@ namespace qtui {
 namespace {
 
 // A status letter in its frame, with the legend of the letters beside it.
-QGroupBox* LetterFrame(const char* caption, core::TextBox& box, core::TextBox* legend, QWidget& window) {
+QGroupBox* LetterFrame(const char* caption, core::TextBox& box, core::TextBox* legend,
+                       QWidget& window) {
   QGroupBox* frame = MakeFrame(caption, window);
   auto* row = new QHBoxLayout(frame);
   QLineEdit* edit = MakeLineEdit(box, *frame);
@@ -32,7 +33,8 @@ QGroupBox* CountsFrame(acquisition::StatusForm& m, QWidget& window) {
     core::TextBox& box;
     core::TextBox& caption;
   };
-  const Count counts[] = {{m.Text5, m.FlowRateCaption}, {m.Text6, m.FlowScaleCaption}, {m.Text7, m.TotalTimeCaption}};
+  const Count counts[] = {
+      {m.Text5, m.FlowRateCaption}, {m.Text6, m.FlowScaleCaption}, {m.Text7, m.TotalTimeCaption}};
   int row = 0;
   for (const Count& count : counts) {
     QLineEdit* edit = MakeLineEdit(count.box, *frame);
@@ -50,8 +52,10 @@ QWidget* BuildStatusView(acquisition::StatusForm& model, QWidget* owner) {
   QWidget* window = MakeWindow(owner);
   auto* layout = new QVBoxLayout;
   layout->addWidget(LetterFrame(StatusForm::kModeFrame, model.Text1, &model.ModeLegend, *window));
-  layout->addWidget(LetterFrame(StatusForm::kTestStatusFrame, model.Text2, &model.TestStatusLegend, *window));
-  layout->addWidget(LetterFrame(StatusForm::kCompletionFrame, model.Text3, &model.CompletionLegend, *window));
+  layout->addWidget(
+      LetterFrame(StatusForm::kTestStatusFrame, model.Text2, &model.TestStatusLegend, *window));
+  layout->addWidget(
+      LetterFrame(StatusForm::kCompletionFrame, model.Text3, &model.CompletionLegend, *window));
   layout->addWidget(LetterFrame(StatusForm::kZeroSelectionFrame, model.Text16, nullptr, *window));
   layout->addWidget(CountsFrame(model, *window));
   layout->addWidget(MakeButton(model.Command1, *window), 0, Qt::AlignRight);

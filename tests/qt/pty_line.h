@@ -16,7 +16,8 @@ class PtyLine {
   PtyLine() {
     int slave = -1;
     char name[256] = {};
-    if (::openpty(&master_, &slave, name, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
+    if (::openpty(&master_, &slave, name, nullptr, nullptr) != 0)
+      throw std::runtime_error("openpty failed");
     // Only the program holds the slave open, as it alone would hold a real port.
     ::close(slave);
     path_ = name;

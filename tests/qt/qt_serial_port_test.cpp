@@ -60,7 +60,9 @@ TEST_F(QtSerialPortTest, ADeviceThatRefusesTheLineSettingsIsClosedWithANotice) {
   port_.SetPortOpen(true);
   EXPECT_FALSE(port_.PortOpen());
   ASSERT_EQ(notices_.size(), 1u);
-  EXPECT_EQ(notices_[0].rfind("Comm Port 1 (" + line_.Path() + ") could not be set to 9600,E,7,1: ", 0), 0u)
+  EXPECT_EQ(
+      notices_[0].rfind("Comm Port 1 (" + line_.Path() + ") could not be set to 9600,E,7,1: ", 0),
+      0u)
       << notices_[0];
 }
 
@@ -115,13 +117,15 @@ TEST_F(QtSerialPortTest, AFailedOpenLeavesThePortClosedAndSaysWhy) {
 TEST_F(QtSerialPortTest, ALostDeviceClosesThePortOnceWithoutABusyLoop) {
   OpenOrFail();
   int errors = 0;
-  QObject::connect(&Serial(), &QSerialPort::errorOccurred, [&errors](QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::NoError) ++errors;
-  });
+  QObject::connect(&Serial(), &QSerialPort::errorOccurred,
+                   [&errors](QSerialPort::SerialPortError error) {
+                     if (error != QSerialPort::NoError) ++errors;
+                   });
   line_.Hangup();
   ASSERT_TRUE(qt_test::WaitFor([&] { return !port_.PortOpen(); }));
   ASSERT_EQ(notices_.size(), 1u);
-  EXPECT_EQ(notices_[0].rfind("Comm Port 1 (" + line_.Path() + ") was lost: ", 0), 0u) << notices_[0];
+  EXPECT_EQ(notices_[0].rfind("Comm Port 1 (" + line_.Path() + ") was lost: ", 0), 0u)
+      << notices_[0];
 
   int errorsAtClose = errors;
   int eventsAtClose = events_;

@@ -11,13 +11,14 @@
 
 namespace qt_test {
 
-// Widget tests need an application; the first test suite to run makes it.
+// Widget tests need an application; the first test suite to run makes it. It is never
+// destroyed: destroyed among the exit handlers, after Qt's own statics, it crashes the run.
 inline void EnsureApplication() {
   if (QCoreApplication::instance() != nullptr) return;
   static int argc = 1;
   static char name[] = "qt_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication application(argc, argv);
+  new QApplication(argc, argv);
 }
 
 // Runs the event loop until `condition` holds, polling every few milliseconds; false when

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+#include "qt/qt_test_support.h"
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -20,14 +22,7 @@ const QRgb kRed = qRgb(255, 0, 0);
 class RasterSurfaceTest : public ::testing::Test {
  protected:
   // Text needs the font database; tests of the other views may have made the application already.
-  static void SetUpTestSuite() {
-    if (QCoreApplication::instance() == nullptr) {
-      static int argc = 1;
-      static char name[] = "qt_tests";
-      static char* argv[] = {name, nullptr};
-      static QApplication app(argc, argv);
-    }
-  }
+  static void SetUpTestSuite() { qt_test::EnsureApplication(); }
 
   void SetUp() override {
     grid_ = trend::GridPicture::Build();

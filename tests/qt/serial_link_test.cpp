@@ -57,7 +57,8 @@ class SerialLinkTest : public ::testing::Test {
   int EventCount() { return std::stoi(program().serialForm.Text2.Text()); }
 
   qt_test::PtyLine line_;
-  qtui::QtSerialPort port_{[this](int number) { return program().PortDeviceAssignments().DeviceFor(number); }};
+  qtui::QtSerialPort port_{
+      [this](int number) { return program().PortDeviceAssignments().DeviceFor(number); }};
   qt_test::ProgramOnDoubles doubles_{port_};
   QObject context_;
 };
@@ -82,13 +83,16 @@ TEST_F(SerialLinkTest, StreamedPacketsReachTheWindowsAndALostLineClosesThePortQu
   line_.Write(Packet(++flow).substr(0, 30));
   line_.Hangup();
   ASSERT_TRUE(qt_test::WaitFor([&] { return !port_.PortOpen(); }));
-  EXPECT_EQ(program().mainForm.Notice.Text().rfind("Comm Port 1 (" + line_.Path() + ") was lost: ", 0), 0u)
+  EXPECT_EQ(
+      program().mainForm.Notice.Text().rfind("Comm Port 1 (" + line_.Path() + ") was lost: ", 0),
+      0u)
       << program().mainForm.Notice.Text();
   EXPECT_FALSE(program().Ended());
 
   int errors = 0;
-  QObject::connect(port_.findChild<QSerialPort*>(), &QSerialPort::errorOccurred,
-                   [&errors](QSerialPort::SerialPortError error) { errors += error != QSerialPort::NoError; });
+  QObject::connect(
+      port_.findChild<QSerialPort*>(), &QSerialPort::errorOccurred,
+      [&errors](QSerialPort::SerialPortError error) { errors += error != QSerialPort::NoError; });
   int events = EventCount();
   double cpuBefore = ProcessCpuSeconds();
   qt_test::Spin(200);

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPushButton>
 
 #include "doubles/scripted_serial_port.h"
@@ -20,6 +23,23 @@
 #include "qt_test_support.h"
 
 namespace {
+
+// Counts the paint events of a widget and remembers the area of the last one.
+class PaintWatch : public QObject {
+ public:
+  explicit PaintWatch(QWidget& widget) { widget.installEventFilter(this); }
+  int count = 0;
+  QRect last;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      ++count;
+      last = static_cast<QPaintEvent*>(event)->rect();
+    }
+    return false;
+  }
+};
 
 class ViewsTest : public ::testing::Test {
  protected:
@@ -71,7 +91,8 @@ TEST_F(ViewsTest, TypingIntoABoxChangesItsModelAndNothingElse) {
   series.selectAll();
   qt_test::Type(series, "B7");
   EXPECT_EQ(program().setup.TestSeries.Text(), "B7");
-  EXPECT_EQ(program().setup.MaximumFlow.Text(), In<QLineEdit>(program().setup, "MaximumFlow").text().toStdString());
+  EXPECT_EQ(program().setup.MaximumFlow.Text(),
+            In<QLineEdit>(program().setup, "MaximumFlow").text().toStdString());
 }
 
 TEST_F(ViewsTest, SecondaryWindowsAreBuiltOnFirstUseAndShowTheLatestValues) {
@@ -117,14 +138,15 @@ TEST_F(ViewsTest, CloseButtonHidesThroughTheModel) {
 TEST_F(ViewsTest, MenuBarReadsInOrderWithSeparatorsAndCheckMarks) {
   QStringList bar;
   for (QAction* action : Main().menuBar()->actions()) bar << action->text();
-  EXPECT_EQ(bar, QStringList({"&File", "&Trend Recorder", "&Serial Comm Setup", "&Windows", "&Diagnostics", "&About"}));
+  EXPECT_EQ(bar, QStringList({"&File", "&Trend Recorder", "&Serial Comm Setup", "&Windows",
+                              "&Diagnostics", "&About"}));
 
   QMenu* trend = Main().menuBar()->actions()[1]->menu();
   ASSERT_NE(trend, nullptr);
   QStringList items;
   for (QAction* action : trend->actions()) items << (action->isSeparator() ? "-" : action->text());
-  EXPECT_EQ(items, QStringList({"&Clear On Rollover", "-", "&Test Method Plotting", "-", "&Plot Colour Selection", "-",
-                                "&Properties"}));
+  EXPECT_EQ(items, QStringList({"&Clear On Rollover", "-", "&Test Method Plotting", "-",
+                                "&Plot Colour Selection", "-", "&Properties"}));
 
   auto* automatic = Main().findChild<QAction*>("Trend_Screen_Item(2)");
   auto* continuous = Main().findChild<QAction*>("Trend_Screen_Item(0)");
@@ -176,9 +198,53 @@ TEST_F(ViewsTest, WideFlowLabelsStillFitBesideTheChart) {
   for (int i = 0; i <= 10; ++i) {
     auto* label = Main().findChild<QLabel*>(QString("Axis(%1)").arg(i));
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text().toStdString(), program().mainForm.Axis[static_cast<std::size_t>(i)]->Caption());
-    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
+    EXPECT_EQ(label->text().toStdString(),
+              program().mainForm.Axis[static_cast<std::size_t>(i)]->Caption());
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+        << label->text().toStdString();
   }
+}
+
+TEST_F(ViewsTest, TheChartShowsWhatIsDrawnRepaintingOnlyTheChangedAreaOncePerFrame) {
+  auto* view = Main().findChild<QWidget*>("LeftRightScreen");
+  ASSERT_NE(view, nullptr);
+  ASSERT_TRUE(qt_test::WaitFor([&] { return view->isVisible(); }));
+  qt_test::Spin(50);
+  PaintWatch paints(*view);
+
+  chart_.Scale(0, 100, 770, 0);
+  const core::Rgb red = core::MakeRgb(255, 0, 0);
+  for (int i = 0; i < 1000; ++i) chart_.Line(100, 40, 120, 60, red);
+  ASSERT_TRUE(qt_test::WaitFor([&] { return paints.count > 0; }));
+  qt_test::Spin(50);
+  EXPECT_EQ(paints.count, 1) << "a burst of drawing queued more than one repaint";
+  EXPECT_LT(paints.last.width(), 60);
+  EXPECT_LT(paints.last.height(), 120);
+  EXPECT_TRUE(paints.last.contains(110, view->height() / 2));
+
+  QImage shown = view->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(110, shown.height() / 2), QColor(255, 0, 0));
+}
+
+TEST_F(ViewsTest, PortDevicesDialogAssignsAnyPathAndKeepsIt) {
+  Choose("PortDevices");
+  qtui::PortDevicesDialog* dialog = views_.PortDevices();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_FALSE(dialog->isModal());
+  auto* port1 = dialog->findChild<QComboBox*>("Port1Device");
+  auto* port2 = dialog->findChild<QComboBox*>("Port2Device");
+  ASSERT_TRUE(port1 && port2);
+  EXPECT_EQ(port2->currentText().toStdString(), acquisition::PortDevices::DefaultDevice(2));
+
+  port1->setEditText("/dev/pts/77");
+  dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(program().PortDeviceAssignments().DeviceFor(1), "/dev/pts/77");
+  EXPECT_FALSE(program().PortDeviceAssignments().IsAssigned(2));
+  QFile kept(QString::fromStdString(doubles_.Path("serialports.txt")));
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), "1=/dev/pts/77\n");
 }
 
 TEST_F(ViewsTest, ClosingTheMainWindowShutsTheProgramDownAndWritesTheSettings) {
