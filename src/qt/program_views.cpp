@@ -42,6 +42,11 @@ QMainWindow* ProgramViews::MainWindow() const {
   return static_cast<QMainWindow*>(views_.ViewOf(program_.mainForm));
 }
 
+void ProgramViews::HideAll() {
+  views_.HideAll();
+  if (portDevices_) portDevices_->hide();
+}
+
 void ProgramViews::AddSecondary(core::Window& window,
                                 std::function<QWidget*(QWidget* owner)> build) {
   // Secondary windows belong to the main window, so they close and go with it.

@@ -26,6 +26,8 @@ class ProgramViews {
   QWidget* ViewOf(const core::Window& window) const { return views_.ViewOf(window); }
   QMainWindow* MainWindow() const;
   PortDevicesDialog* PortDevices() const { return portDevices_; }
+  // Every window, the port devices dialog included, goes from the screen.
+  void HideAll();
 
  private:
   void AddSecondary(core::Window& window, std::function<QWidget*(QWidget* owner)> build);
