@@ -173,7 +173,7 @@ TEST_F(QtProgramTest, StartAndStopPlottingOverAPseudoTerminal) {
 
   button->click();
   EXPECT_EQ(button->text(), "Stop Plotting");
-  EXPECT_EQ(button->palette().color(QPalette::Button), QColor(255, 192, 192));
+  EXPECT_EQ(qt_test::Colour(*button), QColor(255, 192, 192));
   ASSERT_TRUE(qt_->Port().PortOpen()) << program().mainForm.Notice.Text();
   sim::PacketFields fields;
   fields.partNumber = 42;
@@ -182,7 +182,7 @@ TEST_F(QtProgramTest, StartAndStopPlottingOverAPseudoTerminal) {
 
   button->click();
   EXPECT_EQ(button->text(), "Start Plotting");
-  EXPECT_EQ(button->palette().color(QPalette::Button), QColor(192, 255, 192));
+  EXPECT_EQ(qt_test::Colour(*button), QColor(192, 255, 192));
   EXPECT_FALSE(qt_->Port().PortOpen());
 }
 

@@ -166,13 +166,13 @@ TEST_F(ViewsTest, StartPlottingButtonShowsTheModelsCaptionAndColour) {
   auto* button = Main().findChild<QPushButton*>("Stop_Command");
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->text(), "Start Plotting");
-  EXPECT_EQ(button->palette().color(QPalette::Button), QColor(192, 255, 192));
+  EXPECT_EQ(qt_test::Colour(*button), QColor(192, 255, 192));
   EXPECT_EQ(button->toolTip(), "When green, plotting has stopped, when red plotting has started");
 
   button->click();
   EXPECT_TRUE(port_.PortOpen());
   EXPECT_EQ(button->text(), "Stop Plotting");
-  EXPECT_EQ(button->palette().color(QPalette::Button), QColor(255, 192, 192));
+  EXPECT_EQ(qt_test::Colour(*button), QColor(255, 192, 192));
 }
 
 TEST_F(ViewsTest, FlowLabelsSitOnEverySecondGridLineAndTimeLabelsUnderTheirPositions) {
