@@ -14,7 +14,8 @@ class RasterSurface;
 
 // The widget views of a program's windows, each built the first time its window is shown,
 // and the port devices dialog of the serial menu. Closing the main window shuts the program
-// down; closing any other window hides it.
+// down; closing any other window hides it. Secondary windows are windows of their own, placed
+// clear of the main window's menus and button; these views delete them with the main window.
 class ProgramViews {
  public:
   ProgramViews(app::Program& program, RasterSurface& chart);
@@ -28,8 +29,10 @@ class ProgramViews {
   PortDevicesDialog* PortDevices() const { return portDevices_; }
 
  private:
-  void AddSecondary(core::Window& window, std::function<QWidget*(QWidget* owner)> build);
+  void AddSecondary(core::Window& window, std::function<QWidget*()> build);
   void OpenPortDevices();
+  // Moves a secondary window, not yet shown, to its place beside or below the main window.
+  void Place(QWidget& secondary) const;
 
   app::Program& program_;
   RasterSurface& chart_;
