@@ -18,7 +18,10 @@
 namespace qtui {
 
 ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart)
-    : program_(program), chart_(chart) {
+    : program_(program), chart_(chart), quitWatch_([this] {
+        if (!program_.Ended()) return;
+        for (QWidget* view : SecondaryViews()) view->hide();
+      }) {
   views_.Add(
       program.mainForm, [this] { return BuildMainWindowView(program_.mainForm, chart_); },
       [this] { program_.Form_Unload(); });
@@ -65,10 +68,8 @@ void ProgramViews::Place(QWidget& secondary) const {
   };
   auto* button = main->findChild<QWidget*>("Stop_Command");
   int open = 0;
-  std::vector<QWidget*> others{portDevices_.data()};
-  for (const core::Window* window : program_.Windows()) others.push_back(views_.ViewOf(*window));
-  for (QWidget* other : others) {
-    if (other && other != main && other != &secondary && other->isVisible()) ++open;
+  for (QWidget* other : SecondaryViews()) {
+    if (other != &secondary && other->isVisible()) ++open;
   }
   PlacementContext context{main->screen()->availableGeometry(), main->frameGeometry(),
                            global(*main->menuBar()), button ? global(*button) : QRect(), open};
@@ -80,6 +81,16 @@ void ProgramViews::Place(QWidget& secondary) const {
   QRect placed = PlaceSecondary(context, secondary.size() + decoration);
   secondary.resize(placed.size() - decoration);
   secondary.move(placed.topLeft());
+}
+
+std::vector<QWidget*> ProgramViews::SecondaryViews() const {
+  std::vector<QWidget*> views;
+  if (portDevices_) views.push_back(portDevices_);
+  for (const core::Window* window : program_.Windows()) {
+    QWidget* view = views_.ViewOf(*window);
+    if (view && view != MainWindow()) views.push_back(view);
+  }
+  return views;
 }
 
 void ProgramViews::OpenPortDevices() {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QPointer>
+#include <vector>
 
 #include "app/program.h"
 #include "qt/port_devices_dialog.h"
+#include "qt/quit_watch.h"
 #include "qt/window_views.h"
 
 class QMainWindow;
@@ -33,11 +35,15 @@ class ProgramViews {
   void OpenPortDevices();
   // Moves a secondary window, not yet shown, to its place beside or below the main window.
   void Place(QWidget& secondary) const;
+  // The secondary windows built so far, the port devices dialog included.
+  std::vector<QWidget*> SecondaryViews() const;
 
   app::Program& program_;
   RasterSurface& chart_;
   WindowViews views_;
   QPointer<PortDevicesDialog> portDevices_;
+  // Once the program has ended, its open secondary windows must not hold the quit back.
+  QuitWatch quitWatch_;
 };
 
 }  // namespace qtui

@@ -98,22 +98,30 @@ TEST_F(ViewsTest, SecondaryWindowsAreTheirOwnWindowsClearOfTheMenusAndButtonOnA1
   }
 }
 
-TEST(SecondaryWindows, GoWithTheProgramsViewsWhenTheMainWindowClosesTheProgram) {
+TEST(SecondaryWindows, OpenOnesNeitherHoldTheQuitBackNorOutliveTheProgramsViews) {
   qt_test::EnsureApplication();
   doubles::ScriptedSerialPort port;
   qtui::RasterSurface chart;
   qt_test::ProgramOnDoubles doubles{port};
   QPointer<QWidget> diagnostics;
+  int exitCode = -1;
   {
     qtui::ProgramViews views(doubles.program, chart);
+    doubles.program.OnEnd([] { QCoreApplication::quit(); });
     doubles.program.Form_Load();
     doubles.program.mainForm.Show();
+    // Qt stops closing windows at the first that turns its close down: two show it.
     doubles.program.serialForm.Show();
+    doubles.program.status.Show();
     diagnostics = views.ViewOf(doubles.program.serialForm);
     ASSERT_FALSE(diagnostics.isNull());
-    views.MainWindow()->close();
+    QTimer::singleShot(0, views.MainWindow(), [&views] { views.MainWindow()->close(); });
+    QObject turnedDown;  // ends the loop when the quit was turned down, and only in this test
+    QTimer::singleShot(3000, &turnedDown, [] { QCoreApplication::exit(1); });
+    exitCode = QApplication::exec();
     EXPECT_TRUE(doubles.program.Ended());
   }
+  EXPECT_EQ(exitCode, 0);
   EXPECT_TRUE(diagnostics.isNull());
 }
 
