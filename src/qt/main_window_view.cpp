@@ -39,7 +39,8 @@ struct ChartParts {
 void Arrange(const ChartParts& parts) {
   QFontMetrics metrics(parts.client->font());
   int widest = 0;
-  for (QLabel* label : parts.axis) widest = std::max(widest, metrics.horizontalAdvance(label->text()));
+  for (QLabel* label : parts.axis)
+    widest = std::max(widest, metrics.horizontalAdvance(label->text()));
   Geometry geometry(widest);
   parts.chart->setGeometry(geometry.Chart());
   for (int i = 0; i < static_cast<int>(parts.axis.size()); ++i) {

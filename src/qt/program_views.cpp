@@ -25,18 +25,12 @@ ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart)
   views_.Add(
       program.mainForm, [this] { return BuildMainWindowView(program_.mainForm, chart_); },
       [this] { program_.Form_Unload(); });
-  AddSecondary(program.setup,
-               [this] { return BuildSetupView(program_.setup); });
-  AddSecondary(program.status,
-               [this] { return BuildStatusView(program_.status); });
-  AddSecondary(program.serialForm,
-               [this] { return BuildSerialFormView(program_.serialForm); });
-  AddSecondary(program.graphSetup,
-               [this] { return BuildGraphSetupView(program_.graphSetup); });
-  AddSecondary(program.penColour,
-               [this] { return BuildPenColourView(program_.penColour); });
-  AddSecondary(program.about,
-               [this] { return BuildAboutView(program_.about); });
+  AddSecondary(program.setup, [this] { return BuildSetupView(program_.setup); });
+  AddSecondary(program.status, [this] { return BuildStatusView(program_.status); });
+  AddSecondary(program.serialForm, [this] { return BuildSerialFormView(program_.serialForm); });
+  AddSecondary(program.graphSetup, [this] { return BuildGraphSetupView(program_.graphSetup); });
+  AddSecondary(program.penColour, [this] { return BuildPenColourView(program_.penColour); });
+  AddSecondary(program.about, [this] { return BuildAboutView(program_.about); });
   program.mainForm.PortDevices.OnClick([this] { OpenPortDevices(); });
 }
 
@@ -95,8 +89,8 @@ std::vector<QWidget*> ProgramViews::SecondaryViews() const {
 
 void ProgramViews::OpenPortDevices() {
   if (!portDevices_) {
-    portDevices_ = new PortDevicesDialog(program_.PortDeviceAssignments(),
-                                         [this] { program_.SavePortDevices(); }, nullptr);
+    portDevices_ = new PortDevicesDialog(
+        program_.PortDeviceAssignments(), [this] { program_.SavePortDevices(); }, nullptr);
     Place(*portDevices_);
   }
   portDevices_->Present();

@@ -151,8 +151,8 @@ QWidget* BuildSerialFormView(scaling::SerialForm& model) {
   buttons->addStretch();
   buttons->addWidget(MakeButton(model.Command1, *window));
   outer->addLayout(buttons);
-  int buttonsHeight = outer->contentsMargins().bottom() + outer->spacing() +
-                      buttons->sizeHint().height();
+  int buttonsHeight =
+      outer->contentsMargins().bottom() + outer->spacing() + buttons->sizeHint().height();
   int full = content->height() + buttonsHeight;
   window->setFixedWidth(kWidth + scroll->verticalScrollBar()->sizeHint().width());
   window->setMinimumHeight(buttonsHeight + 160);

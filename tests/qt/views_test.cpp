@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPushButton>
-
 #include <QtTest/QTest>
 
 #include "views_fixture.h"

@@ -1,11 +1,12 @@
 // Where secondary windows open: clear of the main window's menu bar and Start/Stop button,
 // inside the screen, not owned by the main window, and gone with the program's views.
+#include "qt/window_placement.h"
+
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
 
-#include "qt/window_placement.h"
 #include "views_fixture.h"
 
 namespace {
@@ -36,12 +37,18 @@ TEST(WindowPlacement, BesideTheMainWindowWhereThereIsRoomElseBelowTheMenuBarRigh
   const Row rows[] = {
       {"narrow: right of the main window", kAtTopLeft, {200, 300}, {810, 0, 200, 300}},
       {"narrow, second: cascaded", Shifted(kAtTopLeft, {}, 1), {200, 300}, {810, 24, 200, 300}},
-      {"narrow, main at the right: left of it", Shifted(kAtTopLeft, {214, 0}), {200, 300},
+      {"narrow, main at the right: left of it",
+       Shifted(kAtTopLeft, {214, 0}),
+       {200, 300},
        {14, 0, 200, 300}},
-      {"wide: below the menu bar, right of the button", kAtTopLeft, {600, 500},
+      {"wide: below the menu bar, right of the button",
+       kAtTopLeft,
+       {600, 500},
        {260, 48, 600, 500}},
       {"wide, third: cascaded", Shifted(kAtTopLeft, {}, 2), {600, 500}, {308, 96, 600, 500}},
-      {"wider than the room right of the button: above it", kAtTopLeft, {900, 500},
+      {"wider than the room right of the button: above it",
+       kAtTopLeft,
+       {900, 500},
        {124, 48, 900, 500}},
       {"too tall for both: cut, right of the button", kAtTopLeft, {600, 740}, {260, 48, 600, 720}},
       {"too wide and tall: cut, above the button", kAtTopLeft, {900, 600}, {124, 48, 900, 512}},
@@ -53,9 +60,7 @@ TEST(WindowPlacement, BesideTheMainWindowWhereThereIsRoomElseBelowTheMenuBarRigh
   }
 }
 
-QRect OnScreen(const QWidget& widget) {
-  return {widget.mapToGlobal(QPoint(0, 0)), widget.size()};
-}
+QRect OnScreen(const QWidget& widget) { return {widget.mapToGlobal(QPoint(0, 0)), widget.size()}; }
 
 TEST_F(ViewsTest, SecondaryWindowsAreTheirOwnWindowsClearOfTheMenusAndButtonOnA1024x768Screen) {
   program().mainForm.Show();
@@ -69,9 +74,12 @@ TEST_F(ViewsTest, SecondaryWindowsAreTheirOwnWindowsClearOfTheMenusAndButtonOnA1
   EXPECT_TRUE(small.available.contains(small.main));
 
   const std::pair<const char*, const core::Window*> windows[] = {
-      {"KM4400SetUpItem", &program().setup}, {"KM4400Status", &program().status},
-      {"Diagnostic", &program().serialForm}, {"Axis_Item", &program().graphSetup},
-      {"Select_Color_Item", &program().penColour}, {"AboutItem", &program().about},
+      {"KM4400SetUpItem", &program().setup},
+      {"KM4400Status", &program().status},
+      {"Diagnostic", &program().serialForm},
+      {"Axis_Item", &program().graphSetup},
+      {"Select_Color_Item", &program().penColour},
+      {"AboutItem", &program().about},
       {"PortDevices", nullptr}};
   for (const auto& [item, window] : windows) {
     SCOPED_TRACE(item);
@@ -94,7 +102,10 @@ TEST_F(ViewsTest, SecondaryWindowsAreTheirOwnWindowsClearOfTheMenusAndButtonOnA1
     EXPECT_GE(placed.height(), shown->minimumHeight() + decoration.height());
     EXPECT_TRUE(small.available.contains(placed)) << placed.width() << "x" << placed.height();
     EXPECT_FALSE(placed.intersects(small.menuBar));
-    EXPECT_FALSE(placed.intersects(small.button)) << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height() << " button " << small.button.x() << "," << small.button.y() << " main " << small.main.width() << "x" << small.main.height();
+    EXPECT_FALSE(placed.intersects(small.button))
+        << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height()
+        << " button " << small.button.x() << "," << small.button.y() << " main "
+        << small.main.width() << "x" << small.main.height();
   }
 }
 
