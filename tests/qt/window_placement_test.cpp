@@ -69,9 +69,9 @@ TEST_F(ViewsTest, SecondaryWindowsAreTheirOwnWindowsClearOfTheMenusAndButtonOnA1
   QRect screen = Main().screen()->availableGeometry();
   // The same main window at the top-left corner of a 1024 x 768 screen.
   QPoint toCorner = -Main().frameGeometry().topLeft();
-  PlacementContext small{QRect(0, 0, 1024, 768), Main().frameGeometry().translated(toCorner),
-                         menuBar.translated(toCorner), button.translated(toCorner)};
-  EXPECT_TRUE(small.available.contains(small.main));
+  PlacementContext at1024{QRect(0, 0, 1024, 768), Main().frameGeometry().translated(toCorner),
+                          menuBar.translated(toCorner), button.translated(toCorner)};
+  EXPECT_TRUE(at1024.available.contains(at1024.main));
 
   const std::pair<const char*, const core::Window*> windows[] = {
       {"KM4400SetUpItem", &program().setup},
@@ -95,17 +95,13 @@ TEST_F(ViewsTest, SecondaryWindowsAreTheirOwnWindowsClearOfTheMenusAndButtonOnA1
     EXPECT_GT(frame.top(), menuBar.bottom());
     if (frame.width() <= screen.width()) EXPECT_TRUE(screen.contains(frame));
 
-    small.cascade = 0;
-    QRect placed = PlaceSecondary(small, frame.size());
+    QRect placed = PlaceSecondary(at1024, frame.size());
     QSize decoration = Main().frameGeometry().size() - Main().geometry().size();
     EXPECT_GE(placed.width(), shown->minimumWidth() + decoration.width());
     EXPECT_GE(placed.height(), shown->minimumHeight() + decoration.height());
-    EXPECT_TRUE(small.available.contains(placed)) << placed.width() << "x" << placed.height();
-    EXPECT_FALSE(placed.intersects(small.menuBar));
-    EXPECT_FALSE(placed.intersects(small.button))
-        << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height()
-        << " button " << small.button.x() << "," << small.button.y() << " main "
-        << small.main.width() << "x" << small.main.height();
+    EXPECT_TRUE(at1024.available.contains(placed));
+    EXPECT_FALSE(placed.intersects(at1024.menuBar));
+    EXPECT_FALSE(placed.intersects(at1024.button));
   }
 }
 
