@@ -1,6 +1,6 @@
 // The window views over a program on test doubles: what the operator types reaches the model
 // and its corrections show at once, windows are built on first use and follow their models,
-// and the main window's menus, chart labels and button mirror the main window model.
+// and the main window's menus, chart and button mirror the main window model.
 #include <gtest/gtest.h>
 
 #include <QAction>
