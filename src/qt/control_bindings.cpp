@@ -71,6 +71,7 @@ QLineEdit* MakeLineEdit(core::TextBox& box, QWidget& parent) {
   // The model may correct what was typed ("12000" becomes "9999"); the observer shows it.
   QObject::connect(edit, &QLineEdit::textEdited, edit,
                    [&box](const QString& text) { box.SetText(ModelText(text)); });
+  QObject::connect(edit, &QLineEdit::editingFinished, edit, [&box] { box.EndEdit(); });
   MirrorWidget(box, *edit, [&box, edit] {
     QString text = DisplayText(box.Text());
     if (edit->text() != text) edit->setText(text);

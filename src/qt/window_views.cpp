@@ -5,7 +5,7 @@
 namespace qtui {
 
 WindowViews::~WindowViews() {
-  // Secondary windows belong to the main window; deleting the parentless ones deletes all.
+  // Every window is a top-level window of its own; one with a parent goes with it.
   for (auto& [model, view] : views_) {
     if (view.widget && !view.widget->parentWidget()) delete view.widget.data();
   }

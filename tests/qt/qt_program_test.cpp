@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
