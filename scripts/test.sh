@@ -5,6 +5,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$here/build}"
 "$here/scripts/setup.sh" "$build"
+# A second set-up on this machine must find everything installed and install nothing.
+"$here/scripts/setup.sh" --check
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 cd "$build"
 ctest --output-on-failure -j "$(nproc)" --timeout 120
