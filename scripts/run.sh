@@ -10,6 +10,10 @@ build="${BUILD_DIR:-$here/build}"
 workdir="$build/run"      # the program keeps testconfig.txt and serialports.txt here
 mkdir -p "$workdir" "$HOME/Leak"
 cd "$workdir"
+# A first run starts on the simulator's settings (full scale flow 10, eight overlaid tests in
+# colours, automatic retriggering, leak-limit line), so the chart reads as an operator's does.
+# The program writes the file back at exit; later runs keep whatever the operator chose.
+[ -e testconfig.txt ] || cp "$here/tools/demo/testconfig.txt" testconfig.txt
 
 sim_pid=""
 cleanup() { [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null || true; }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -133,4 +134,26 @@ TEST_F(ProgramLifecycle, DiagnosticsShowTheFullScaleFlowOfWhenTheyAreFirstOpened
   program_->setup.Command1.Click();
   program_->mainForm.Diagnostic.Click();
   EXPECT_EQ(program_->serialForm.SetUpMaximumFlow.Text(), "40");
+}
+
+// The configuration scripts/run.sh gives a new demo folder: the simulator's full scale flow,
+// eight overlaid tests in distinct colours, automatic retriggering and the leak-limit line.
+TEST_F(ProgramLifecycle, TheDemoConfigurationMatchesTheSimulator) {
+  std::ifstream demo(KM_DEMO_CONFIG, std::ios::binary);
+  ASSERT_TRUE(demo) << KM_DEMO_CONFIG;
+  std::stringstream text;
+  text << demo.rdbuf();
+  WriteConfig(text.str());
+  program_->Form_Load();
+  EXPECT_TRUE(dialogs_.Messages().empty());
+  EXPECT_EQ(program_->setup.MaximumFlow.Text(), "10");
+  for (int i = 0; i <= 10; ++i) EXPECT_EQ(program_->mainForm.Axis[static_cast<std::size_t>(i)]->Caption(), std::to_string(i));
+  EXPECT_EQ(program_->graphSetup.ScreenClearCountMax.Text(), "8");
+  EXPECT_EQ(program_->graphSetup.LeakLimitCheckBox.Value(), 1);
+  EXPECT_TRUE(program_->mainForm.Trend_Screen_Item[2]->Checked());
+  EXPECT_TRUE(program_->mainForm.Setup_Item[0]->Checked());
+  std::set<std::string> colours;
+  for (const auto& box : program_->penColour.ColourSelect) colours.insert(box->Text());
+  EXPECT_EQ(colours.size(), 8U) << "every overlaid test in a colour of its own";
+  EXPECT_EQ(colours.count("7") + colours.count("8"), 0U) << "grey vanishes on the grey grid";
 }
