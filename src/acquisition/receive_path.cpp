@@ -87,6 +87,7 @@ void ReceivePath::HandleChunk(const std::string& chunk) {
   core::Guarded([&] {
     state_.CurrentChunk = chunk;
     std::string joined = state_.PreviousChunk + state_.CurrentChunk;
+    if (onChunk_) onChunk_(state_.CurrentChunk, joined);
     decoder_.Parse(joined);
     c_.joinedText.SetText(state_.CurrentChunk + state_.PreviousChunk);
     c_.eventCount.SetText(core::NumberText(core::NumericValue(c_.eventCount.Text()) + 1));

@@ -44,6 +44,12 @@ class ReceivePath {
   void ShowStopped();
   // The overrun watch, run each time the pending events have been handled.
   void AfterEvents();
+  // Told of every chunk handled, with the joined text the decoder is given.
+  void OnChunk(std::function<void(const std::string& chunk, const std::string& joined)> observer) {
+    onChunk_ = std::move(observer);
+  }
+  // A communication event is being handled (a box may be open inside it).
+  bool InEvent() const { return inEvent_; }
 
  private:
   void SelectPort(int index);
@@ -54,6 +60,7 @@ class ReceivePath {
   AcquisitionState& state_;
   PacketDecoder& decoder_;
   std::function<void()> onPlottingStart_;
+  std::function<void(const std::string&, const std::string&)> onChunk_;
   bool watching_ = false;
   bool inEvent_ = false;
   bool deferred_ = false;

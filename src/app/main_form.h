@@ -34,6 +34,8 @@ class LeakMainForm : public core::Window {
   core::TextBox PlotFooter{"PlotFooter"};
   // A one-line notice of what happened to the serial port (could not open, lost, overrun).
   core::TextBox Notice{"Notice", "", true};
+  // The serial link while plotting: packets per second and undecodable ones, or silence.
+  core::TextBox LinkStatus{"LinkStatus", "", true};
 
   // Menu bar.
   core::MenuItem File{"File", "&File"};

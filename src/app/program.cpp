@@ -26,6 +26,9 @@ Program::Program(Platform platform)
       decoder_({livePacket, setup, status, serialForm.FlowScaleFactor, acquisitionState,
                 plotState.RealTimeStamp},
                platform.clock, *this),
+      linkStatistics_(platform.port, platform.clock,
+                      {mainForm.LinkStatus, serialForm.PacketsPerSecond, serialForm.PacketsWithoutStx,
+                       serialForm.PacketsTooShort, serialForm.SecondsWithoutData}),
       setupActions_(setup, status,
                     {[this] { WriteFlowLabels(); }, [this] { graphSetupActions_.Rescale_Click(); },
                      serialForm.SetUpMaximumFlow}) {
@@ -37,7 +40,11 @@ Program::Program(Platform platform)
       acquisitionState, decoder_, [this] {
         chartMemory.ChartIndex = 0;
         trendControls_->PlotSequenceStep();
+        linkStatistics_.Start();
       });
+  receivePath_->OnChunk([this](const std::string& chunk, const std::string& joined) {
+    linkStatistics_.Received(chunk, joined);
+  });
   trendControls_ = std::make_unique<trend::TrendControls>(
       plotState, graphSetup, penColour, platform.chart, platform.clock,
       trend::TrendControlsLinks{mainForm.Trend_Screen_Item, mainForm.Text3, mainForm.Text2,
@@ -68,6 +75,10 @@ void Program::PlotHist(std::int16_t& y) { plotter_->PlotHist(y); }
 
 void Program::AfterEvents() {
   if (!ended_) receivePath_->AfterEvents();
+}
+
+void Program::RefreshLinkStatistics() {
+  if (!ended_ && !receivePath_->InEvent()) linkStatistics_.Refresh();
 }
 
 void Program::AllocateChartMemory() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "acquisition/acquisition_state.h"
+#include "acquisition/link_statistics.h"
 #include "acquisition/live_packet.h"
 #include "acquisition/packet_decoder.h"
 #include "acquisition/packet_sink.h"
@@ -59,6 +60,9 @@ class Program : private acquisition::PacketSink {
 
   // Run each time the pending events have been handled (the overrun watch).
   void AfterEvents();
+  // Run on a tick, about twice a second: the link statistics, shown. Never inside an
+  // unfinished communication event; the next tick catches up.
+  void RefreshLinkStatistics();
 
   // Windows and values by name, for views and the session runner.
   core::Window* FindWindow(const std::string& name) const;
@@ -120,6 +124,7 @@ class Program : private acquisition::PacketSink {
   scaling::GraphSetupActions graphSetupActions_;
   scaling::FlowCalibration flowCalibration_;
   acquisition::PacketDecoder decoder_;
+  acquisition::LinkStatistics linkStatistics_;
   std::unique_ptr<acquisition::ReceivePath> receivePath_;
   std::unique_ptr<trend::TrendControls> trendControls_;
   std::unique_ptr<trend::LivePlotter> plotter_;

@@ -109,7 +109,13 @@ QGroupBox* ControlFrame(app::LeakMainForm& m, QWidget& client) {
   // What the program says: selectable and copyable with the mouse, never a Tab stop.
   notice->setFocusPolicy(Qt::ClickFocus);
   notice->setStyleSheet("QLineEdit { background: transparent; color: #a01010; }");
-  grid->addWidget(notice, 1, 0);
+  // The link's health beside it, right-aligned; empty, it takes no room from the notice.
+  auto* noticeRow = new QHBoxLayout;
+  noticeRow->addWidget(notice, 1);
+  QLabel* link = MakeCaption(m.LinkStatus, *frame);
+  link->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  noticeRow->addWidget(link);
+  grid->addLayout(noticeRow, 1, 0);
   grid->addWidget(new BadgePicture(*frame), 0, 1, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
   grid->addWidget(MakeLineEdit(m.PlotFooter, *frame), 2, 0, 1, 2);
   return frame;

@@ -2,10 +2,16 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include "qt/event_batches.h"
 
 namespace qtui {
+namespace {
+
+constexpr int kLinkTickMs = 500;
+
+}  // namespace
 
 QtProgram::QtProgram(core::FileSystem& files)
     : port_([this](int number) {
@@ -18,6 +24,11 @@ QtProgram::QtProgram(core::FileSystem& files)
       views_(std::make_unique<ProgramViews>(*program_, chart_)) {
   program_->OnEnd([this] { End(); });
   AfterEachBatch(context_, [this] { program_->AfterEvents(); });
+  // Silence raises no event, so the link statistics need a tick of their own; the program
+  // passes it over while a communication event is unfinished.
+  auto* tick = new QTimer(&context_);
+  QObject::connect(tick, &QTimer::timeout, &context_, [this] { program_->RefreshLinkStatistics(); });
+  tick->start(kLinkTickMs);
 }
 
 QtProgram::~QtProgram() = default;

@@ -24,6 +24,26 @@ QLabel* Note(const QString& text, QWidget& parent) {
   return note;
 }
 
+// The link since plotting started, as the main window's status line sums it up.
+QWidget* LinkCounters(scaling::SerialForm& m, QWidget& parent) {
+  auto* row = new QWidget(&parent);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto add = [&](const char* caption, core::TextBox& box) {
+    layout->addWidget(MakeFixedText(caption, *row));
+    QLineEdit* edit = MakeLineEdit(box, *row);
+    edit->setFixedWidth(BoxWidth(*edit, 7));
+    layout->addWidget(edit);
+    layout->addSpacing(12);
+  };
+  add("Packets per Second", m.PacketsPerSecond);
+  add("Without STX", m.PacketsWithoutStx);
+  add("Too Short to Decode", m.PacketsTooShort);
+  add("Seconds Without Data", m.SecondsWithoutData);
+  layout->addStretch();
+  return row;
+}
+
 QWidget* SerialInput(scaling::SerialForm& m, QWidget& window) {
   auto* area = new QWidget(&window);
   auto* grid = new QGridLayout(area);
@@ -43,6 +63,7 @@ QWidget* SerialInput(scaling::SerialForm& m, QWidget& window) {
   grid->addWidget(count, 2, 2);
   grid->addWidget(MakeFixedText("Compare with actual time to determine samples per second", *area),
                   3, 1, 1, 2, Qt::AlignRight);
+  grid->addWidget(LinkCounters(m, *area), 4, 0, 1, 3);
   grid->setColumnStretch(0, 1);
   return area;
 }

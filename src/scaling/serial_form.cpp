@@ -3,7 +3,8 @@
 namespace scaling {
 
 SerialForm::SerialForm() : Window("SerialForm", "Serial Port  and Scaling Diagnostics") {
-  RegisterAll(Text1, Text2, Hist1Min, Text3, Text4, Text5, Text8, Hist1Max, Text6, Text7,
+  RegisterAll(Text1, Text2, PacketsPerSecond, PacketsWithoutStx, PacketsTooShort,
+              SecondsWithoutData, Hist1Min, Text3, Text4, Text5, Text8, Hist1Max, Text6, Text7,
               LeakLimitCountCalculation, LeakLimitSetUp, MaximumFlowSetUp, Hist1Max_Leak,
               FlowZero_Leak, FlowZero_Leak2, Temperature, TemperatureFactor, InitialZeroCount,
               FinalZeroCount, FlowScaleFactor, SetUpMaximumFlow, UncompensatedMaximumRawFlowCount,

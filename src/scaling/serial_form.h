@@ -15,6 +15,11 @@ class SerialForm : public core::Window {
   // Serial input.
   core::TextBox Text1{"Text1"};
   core::TextBox Text2{"Text2", "1"};
+  // The link since plotting started, beside the event count.
+  core::TextBox PacketsPerSecond{"PacketsPerSecond", "", true};
+  core::TextBox PacketsWithoutStx{"PacketsWithoutStx", "", true};
+  core::TextBox PacketsTooShort{"PacketsTooShort", "", true};
+  core::TextBox SecondsWithoutData{"SecondsWithoutData", "", true};
   // Plot area minimum: Hist1Min = Text3 -( Text4 - Text5 )*0.2, Text8 the unlimited result.
   core::TextBox Hist1Min{"Hist1Min"};
   core::TextBox Text3{"Text3"};

@@ -157,3 +157,32 @@ TEST_F(ProgramLifecycle, TheDemoConfigurationMatchesTheSimulator) {
   EXPECT_EQ(colours.size(), 8U) << "every overlaid test in a colour of its own";
   EXPECT_EQ(colours.count("7") + colours.count("8"), 0U) << "grey vanishes on the grey grid";
 }
+
+TEST_F(ProgramLifecycle, LinkStatisticsFollowTheReceivePathFromEachStart) {
+  program_->Form_Load();
+  const std::string packet = "\x02" + std::string(66, '0');
+  auto deliver = [&](const std::string& bytes) {
+    clock_.Advance(0.1);
+    port_.Deliver(bytes);
+  };
+  deliver("noise");  // before any start: the port is closed and reads nothing
+  program_->mainForm.Stop_Command.Click();
+  for (int i = 0; i < 20; ++i) deliver(packet);
+  deliver("noise");
+  deliver("more noise");
+  clock_.Advance(0.05);  // the last two seconds hold 18 of the packets
+  program_->RefreshLinkStatistics();
+  EXPECT_EQ(program_->mainForm.LinkStatus.Text(), "9.0 packets/s, 1 without STX, 0 too short to decode");
+  EXPECT_EQ(program_->serialForm.PacketsWithoutStx.Text(), "1");
+
+  clock_.Advance(3);
+  program_->RefreshLinkStatistics();
+  EXPECT_EQ(program_->mainForm.LinkStatus.Text(), "No data from Comm Port 1 for 3 s");
+
+  program_->mainForm.Stop_Command.Click();  // stop
+  program_->RefreshLinkStatistics();
+  EXPECT_EQ(program_->mainForm.LinkStatus.Text(), "");
+  program_->mainForm.Stop_Command.Click();  // a new start counts from zero
+  program_->RefreshLinkStatistics();
+  EXPECT_EQ(program_->mainForm.LinkStatus.Text(), "0.0 packets/s, 0 without STX, 0 too short to decode");
+}
