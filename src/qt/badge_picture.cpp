@@ -31,8 +31,12 @@ BadgePicture::BadgePicture(QWidget& parent) : QWidget(&parent) {
 
 void BadgePicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  Paint(painter);
+}
+
+void BadgePicture::Paint(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing);
-  QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+  QRectF frame = QRectF(QPointF(0, 0), QSizeF(kSize)).adjusted(0.5, 0.5, -0.5, -0.5);
   QLinearGradient shade(frame.topLeft(), frame.bottomLeft());
   shade.setColorAt(0, QColor(54, 82, 122));
   shade.setColorAt(1, QColor(22, 36, 58));

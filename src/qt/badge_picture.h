@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace qtui {
 
 // Picture1, the small decorative picture of the main window: an instrument badge with a
@@ -14,6 +16,8 @@ class BadgePicture : public QWidget {
 
   static constexpr QSize kSize{102, 42};
   QSize sizeHint() const override { return kSize; }
+  // Draws the badge on a kSize picture; scale the painter for other sizes (the desktop icon).
+  static void Paint(QPainter& painter);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -6,6 +6,7 @@
 
 #include "core/platform/local_file_system.h"
 #include "qt/qt_program.h"
+#include "qt/termination_signals.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
 
   core::LocalFileSystem files(QDir::currentPath().toStdString(), QDir::homePath().toStdString());
   qtui::QtProgram program(files);
+  qtui::TerminationSignals termination([&program] { program.Program().Form_Unload(); });
   if (!program.Start()) return 0;
   if (startPlotting) {
     QTimer::singleShot(0, &application,
