@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "qt/about_view.h"
+#include "qt/escape_closes.h"
 #include "qt/graph_setup_view.h"
 #include "qt/main_window_view.h"
 #include "qt/pen_colour_view.h"
@@ -17,10 +18,16 @@
 
 namespace qtui {
 
-ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart)
-    : program_(program), chart_(chart) {
+ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart,
+                           std::function<void(QMainWindow&)> placeMain)
+    : program_(program), chart_(chart), placeMain_(std::move(placeMain)) {
   views_.Add(
-      program.mainForm, [this] { return BuildMainWindowView(program_.mainForm, chart_); },
+      program.mainForm,
+      [this] {
+        QMainWindow* main = BuildMainWindowView(program_.mainForm, chart_);
+        if (placeMain_) placeMain_(*main);
+        return main;
+      },
       [this] { program_.Form_Unload(); });
   AddSecondary(program.setup, [this] { return BuildSetupView(program_.setup); });
   AddSecondary(program.status, [this] { return BuildStatusView(program_.status); });
@@ -50,6 +57,7 @@ void ProgramViews::AddSecondary(core::Window& window, std::function<QWidget*()> 
       window,
       [this, build = std::move(build)] {
         QWidget* view = build();
+        CloseWithEscape(*view);
         Place(*view);
         return view;
       },

@@ -19,7 +19,9 @@ class RasterSurface;
 // clear of the main window's menus and button; these views delete them with the main window.
 class ProgramViews {
  public:
-  ProgramViews(app::Program& program, RasterSurface& chart);
+  // `placeMain` puts the main window in its place before it is first shown.
+  ProgramViews(app::Program& program, RasterSurface& chart,
+               std::function<void(QMainWindow&)> placeMain = {});
   ProgramViews(const ProgramViews&) = delete;
   ProgramViews& operator=(const ProgramViews&) = delete;
   ~ProgramViews();
@@ -41,6 +43,7 @@ class ProgramViews {
 
   app::Program& program_;
   RasterSurface& chart_;
+  std::function<void(QMainWindow&)> placeMain_;
   WindowViews views_;
   QPointer<PortDevicesDialog> portDevices_;
 };

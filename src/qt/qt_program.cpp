@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMainWindow>
 #include <QTimer>
 
 #include "qt/event_batches.h"
+#include "qt/main_window_place.h"
 
 namespace qtui {
 namespace {
@@ -14,14 +16,17 @@ constexpr int kLinkTickMs = 500;
 }  // namespace
 
 QtProgram::QtProgram(core::FileSystem& files)
-    : port_([this](int number) {
+    : files_(files),
+      port_([this](int number) {
         return program_ ? program_->PortDeviceAssignments().DeviceFor(number)
                         : acquisition::PortDevices::DefaultDevice(number);
       }),
       chart_(qGuiApp->devicePixelRatio()),
       dialogs_(app::LeakMainForm::kTitle),
       program_(std::make_unique<app::Program>(app::Platform{port_, chart_, clock_, dialogs_, files})),
-      views_(std::make_unique<ProgramViews>(*program_, chart_)) {
+      views_(std::make_unique<ProgramViews>(*program_, chart_, [this](QMainWindow& main) {
+        RestoreMainWindowPlace(main, files_, program_->StartDir());
+      })) {
   program_->OnEnd([this] { End(); });
   AfterEachBatch(context_, [this] { program_->AfterEvents(); });
   // Silence raises no event, so the link statistics need a tick of their own; the program
@@ -43,6 +48,7 @@ bool QtProgram::Start() {
 // Qt's quit() would first ask each window to close, and the main window answers a close by
 // shutting down, which has already run: exit() ends every event loop, a box's own included.
 void QtProgram::End() {
+  if (QMainWindow* main = views_->MainWindow()) SaveMainWindowPlace(*main, files_, program_->StartDir());
   dialogs_.Close();
   views_->HideAll();
   QCoreApplication::exit(0);

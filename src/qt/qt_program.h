@@ -33,6 +33,7 @@ class QtProgram {
  private:
   void End();
 
+  core::FileSystem& files_;
   QtSerialPort port_;
   RasterSurface chart_;
   QtClock clock_;
