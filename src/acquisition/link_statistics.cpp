@@ -78,7 +78,8 @@ void LinkStatistics::Refresh() {
                               " for " + core::NumberText(silent) + " s");
   } else {
     boxes_.statusLine.SetText(rate + " packets/s, " + std::to_string(withoutStx_) +
-                              " without STX, " + std::to_string(tooShort_) + " too short to decode");
+                              " without STX, " + std::to_string(tooShort_) +
+                              " too short to decode");
   }
 }
 

@@ -13,11 +13,11 @@ namespace acquisition {
 
 // Where the link's health is shown.
 struct LinkStatisticsBoxes {
-  core::TextBox& statusLine;         // LeakMainForm.LinkStatus, beside the notice line
-  core::TextBox& packetsPerSecond;   // SerialForm.PacketsPerSecond
-  core::TextBox& withoutStx;         // SerialForm.PacketsWithoutStx
-  core::TextBox& tooShort;           // SerialForm.PacketsTooShort
-  core::TextBox& secondsWithoutData; // SerialForm.SecondsWithoutData
+  core::TextBox& statusLine;          // LeakMainForm.LinkStatus, beside the notice line
+  core::TextBox& packetsPerSecond;    // SerialForm.PacketsPerSecond
+  core::TextBox& withoutStx;          // SerialForm.PacketsWithoutStx
+  core::TextBox& tooShort;            // SerialForm.PacketsTooShort
+  core::TextBox& secondsWithoutData;  // SerialForm.SecondsWithoutData
 };
 
 // How the serial link is doing since plotting started: packets arriving per second, events

@@ -26,9 +26,10 @@ Program::Program(Platform platform)
       decoder_({livePacket, setup, status, serialForm.FlowScaleFactor, acquisitionState,
                 plotState.RealTimeStamp},
                platform.clock, *this),
-      linkStatistics_(platform.port, platform.clock,
-                      {mainForm.LinkStatus, serialForm.PacketsPerSecond, serialForm.PacketsWithoutStx,
-                       serialForm.PacketsTooShort, serialForm.SecondsWithoutData}),
+      linkStatistics_(
+          platform.port, platform.clock,
+          {mainForm.LinkStatus, serialForm.PacketsPerSecond, serialForm.PacketsWithoutStx,
+           serialForm.PacketsTooShort, serialForm.SecondsWithoutData}),
       setupActions_(setup, status,
                     {[this] { WriteFlowLabels(); }, [this] { graphSetupActions_.Rescale_Click(); },
                      serialForm.SetUpMaximumFlow}) {

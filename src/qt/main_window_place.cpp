@@ -12,7 +12,8 @@ std::string PathIn(const core::FileSystem& files, const std::string& folder) {
 
 }  // namespace
 
-void RestoreMainWindowPlace(QWidget& window, const core::FileSystem& files, const std::string& folder) {
+void RestoreMainWindowPlace(QWidget& window, const core::FileSystem& files,
+                            const std::string& folder) {
   auto text = files.ReadFile(PathIn(files, folder));
   if (!text) return;
   auto decoded = QByteArray::fromBase64Encoding(QByteArray::fromStdString(*text).trimmed(),
@@ -20,8 +21,10 @@ void RestoreMainWindowPlace(QWidget& window, const core::FileSystem& files, cons
   if (decoded) window.restoreGeometry(*decoded);
 }
 
-void SaveMainWindowPlace(const QWidget& window, core::FileSystem& files, const std::string& folder) {
-  files.WriteFileReplacing(PathIn(files, folder), window.saveGeometry().toBase64().toStdString() + "\n");
+void SaveMainWindowPlace(const QWidget& window, core::FileSystem& files,
+                         const std::string& folder) {
+  files.WriteFileReplacing(PathIn(files, folder),
+                           window.saveGeometry().toBase64().toStdString() + "\n");
 }
 
 }  // namespace qtui

@@ -15,7 +15,8 @@ inline constexpr const char* kMainWindowPlaceFile = "mainwindow.txt";
 
 // Before the window is first shown: puts it where the file says. A missing or damaged file
 // leaves it where the window system puts it.
-void RestoreMainWindowPlace(QWidget& window, const core::FileSystem& files, const std::string& folder);
+void RestoreMainWindowPlace(QWidget& window, const core::FileSystem& files,
+                            const std::string& folder);
 // At the end of the run. A place that cannot be kept is passed over: it is a convenience, and
 // the settings file has already said what went wrong with the folder.
 void SaveMainWindowPlace(const QWidget& window, core::FileSystem& files, const std::string& folder);

@@ -32,7 +32,8 @@ QtProgram::QtProgram(core::FileSystem& files)
   // Silence raises no event, so the link statistics need a tick of their own; the program
   // passes it over while a communication event is unfinished.
   auto* tick = new QTimer(&context_);
-  QObject::connect(tick, &QTimer::timeout, &context_, [this] { program_->RefreshLinkStatistics(); });
+  QObject::connect(tick, &QTimer::timeout, &context_,
+                   [this] { program_->RefreshLinkStatistics(); });
   tick->start(kLinkTickMs);
 }
 
@@ -48,7 +49,9 @@ bool QtProgram::Start() {
 // Qt's quit() would first ask each window to close, and the main window answers a close by
 // shutting down, which has already run: exit() ends every event loop, a box's own included.
 void QtProgram::End() {
-  if (QMainWindow* main = views_->MainWindow()) SaveMainWindowPlace(*main, files_, program_->StartDir());
+  if (QMainWindow* main = views_->MainWindow()) {
+    SaveMainWindowPlace(*main, files_, program_->StartDir());
+  }
   dialogs_.Close();
   views_->HideAll();
   QCoreApplication::exit(0);

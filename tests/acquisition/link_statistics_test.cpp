@@ -38,7 +38,7 @@ class LinkStatisticsTest : public ::testing::Test {
 };
 
 TEST_F(LinkStatisticsTest, PacketRateOverTheLastTwoSecondsOnBothDisplays) {
-  Stream(40, 0.1);  // 10 a second for 4 s
+  Stream(40, 0.1);      // 10 a second for 4 s
   clock.Advance(0.05);  // clear of the window's edge
   stats.Refresh();
   EXPECT_EQ(statusLine.Text(), "10.0 packets/s, 0 without STX, 0 too short to decode");
@@ -61,7 +61,8 @@ TEST_F(LinkStatisticsTest, SeveralPacketsInOneChunkCountEach) {
 TEST_F(LinkStatisticsTest, TheFirstSecondIsNotTakenAsAWholeRate) {
   clock.Advance(0.1);
   stats.Received(kPacket, kPacket);
-  EXPECT_DOUBLE_EQ(stats.PacketsPerSecond(), 1) << "one packet in the first second, not ten a second";
+  EXPECT_DOUBLE_EQ(stats.PacketsPerSecond(), 1)
+      << "one packet in the first second, not ten a second";
 }
 
 struct JoinedCase {
@@ -72,7 +73,8 @@ struct JoinedCase {
   int tooShort;
 };
 
-class WhatTheDecoderGets : public LinkStatisticsTest, public ::testing::WithParamInterface<JoinedCase> {};
+class WhatTheDecoderGets : public LinkStatisticsTest,
+                           public ::testing::WithParamInterface<JoinedCase> {};
 
 TEST_P(WhatTheDecoderGets, CountsTheJoinedTextsItCannotDecode) {
   const JoinedCase& c = GetParam();
@@ -86,8 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         JoinedCase{"WholePacket", kPacket, kPacket, 0, 0},
         // A packet split over two events is whole once joined: the decoder reads it.
-        JoinedCase{"SplitPacketJoined", kPacket.substr(30), kPacket.substr(0, 30) + kPacket.substr(30), 0, 0},
-        JoinedCase{"NoiseWithoutStx", "garbage at the wrong baud rate", "more garbage at the wrong baud rate", 1, 0},
+        JoinedCase{"SplitPacketJoined", kPacket.substr(30),
+                   kPacket.substr(0, 30) + kPacket.substr(30), 0, 0},
+        JoinedCase{"NoiseWithoutStx", "garbage at the wrong baud rate",
+                   "more garbage at the wrong baud rate", 1, 0},
         JoinedCase{"PacketCutShort", kPacket.substr(0, 40), "junk" + kPacket.substr(0, 40), 0, 1},
         JoinedCase{"OneShortOfAPacket", kPacket.substr(0, 66), kPacket.substr(0, 66), 0, 1},
         // A line-change event reads nothing: no packet, nothing to count.

@@ -147,7 +147,8 @@ TEST_F(ProgramLifecycle, TheDemoConfigurationMatchesTheSimulator) {
   program_->Form_Load();
   EXPECT_TRUE(dialogs_.Messages().empty());
   EXPECT_EQ(program_->setup.MaximumFlow.Text(), "10");
-  for (int i = 0; i <= 10; ++i) EXPECT_EQ(program_->mainForm.Axis[static_cast<std::size_t>(i)]->Caption(), std::to_string(i));
+  for (int i = 0; i <= 10; ++i)
+    EXPECT_EQ(program_->mainForm.Axis[static_cast<std::size_t>(i)]->Caption(), std::to_string(i));
   EXPECT_EQ(program_->graphSetup.ScreenClearCountMax.Text(), "8");
   EXPECT_EQ(program_->graphSetup.LeakLimitCheckBox.Value(), 1);
   EXPECT_TRUE(program_->mainForm.Trend_Screen_Item[2]->Checked());
@@ -172,7 +173,8 @@ TEST_F(ProgramLifecycle, LinkStatisticsFollowTheReceivePathFromEachStart) {
   deliver("more noise");
   clock_.Advance(0.05);  // the last two seconds hold 18 of the packets
   program_->RefreshLinkStatistics();
-  EXPECT_EQ(program_->mainForm.LinkStatus.Text(), "9.0 packets/s, 1 without STX, 0 too short to decode");
+  EXPECT_EQ(program_->mainForm.LinkStatus.Text(),
+            "9.0 packets/s, 1 without STX, 0 too short to decode");
   EXPECT_EQ(program_->serialForm.PacketsWithoutStx.Text(), "1");
 
   clock_.Advance(3);
@@ -184,5 +186,6 @@ TEST_F(ProgramLifecycle, LinkStatisticsFollowTheReceivePathFromEachStart) {
   EXPECT_EQ(program_->mainForm.LinkStatus.Text(), "");
   program_->mainForm.Stop_Command.Click();  // a new start counts from zero
   program_->RefreshLinkStatistics();
-  EXPECT_EQ(program_->mainForm.LinkStatus.Text(), "0.0 packets/s, 0 without STX, 0 too short to decode");
+  EXPECT_EQ(program_->mainForm.LinkStatus.Text(),
+            "0.0 packets/s, 0 without STX, 0 too short to decode");
 }

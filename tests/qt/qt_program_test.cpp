@@ -180,11 +180,17 @@ TEST_F(QtProgramTest, StartAndStopPlottingOverAPseudoTerminal) {
   fields.partNumber = 42;
   for (int i = 0; i < 4; ++i) Paced(line, sim::FormatPacket(fields) + sim::kTerminator);
   EXPECT_TRUE(qt_test::WaitFor([&] { return program().setup.PartNumber.Text() == "42"; }));
+  // The program's own tick shows the link beside the notice line.
+  const core::TextBox& link = program().mainForm.LinkStatus;
+  EXPECT_TRUE(qt_test::WaitFor(
+      [&] { return link.Text().ends_with("0 without STX, 0 too short to decode"); }, 2000))
+      << link.Text();
 
   button->click();
   EXPECT_EQ(button->text(), "Start Plotting");
   EXPECT_EQ(qt_test::Colour(*button), QColor(192, 255, 192));
   EXPECT_FALSE(qt_->Port().PortOpen());
+  EXPECT_TRUE(qt_test::WaitFor([&] { return link.Text().empty(); }, 2000)) << link.Text();
 }
 
 // The chart ceiling message opens inside a communication event while the instrument goes on
