@@ -48,7 +48,16 @@ mkdir -p "$work" "$scratch/home/Leak"
 cd "$work"
 HOME="$scratch/home" QT_QPA_PLATFORM=offscreen "$root/usr/bin/km4400-daq" >"$scratch/daq.log" 2>&1 &
 pid=$!
-sleep 2
+# Once it catches SIGTERM the signal reaches its event loop, which runs only after start-up
+# has shown the main window; a signal sent earlier would just kill it.
+catches_term() { (( 0x$(awk '/^SigCgt:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || echo 0) & (1 << 14) )); }
+for _ in $(seq 100); do
+  catches_term && break
+  kill -0 "$pid" 2>/dev/null || { cat "$scratch/daq.log"; fail "the installed program ended by itself"; }
+  sleep 0.1
+done
+catches_term || fail "the installed program never got ready for SIGTERM"
+sleep 0.5
 kill -0 "$pid" 2>/dev/null || { cat "$scratch/daq.log"; fail "the installed program ended by itself"; }
 kill -TERM "$pid"
 status=0

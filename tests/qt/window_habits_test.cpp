@@ -60,6 +60,13 @@ TEST_F(WindowHabits, EscapeClosesEveryWindowWithACloseOrCancelButton) {
     Escape(*window);
     EXPECT_FALSE(window->Visible()) << window->Name();
   }
+  // The port devices dialog is a dialog of the toolkit's own: Escape is its Cancel.
+  p.mainForm.PortDevices.Click();
+  QWidget* devices = qt_->Views().PortDevices();
+  ASSERT_NE(devices, nullptr);
+  ASSERT_TRUE(qt_test::WaitFor([devices] { return QApplication::activeWindow() == devices; }, 2000));
+  QTest::keyClick(devices, Qt::Key_Escape);
+  EXPECT_FALSE(devices->isVisible());
 }
 
 TEST_F(WindowHabits, EscapeInTheSetUpWindowIsItsCancelNotItsClose) {
