@@ -64,7 +64,8 @@ TEST_F(WindowHabits, EscapeClosesEveryWindowWithACloseOrCancelButton) {
   p.mainForm.PortDevices.Click();
   QWidget* devices = qt_->Views().PortDevices();
   ASSERT_NE(devices, nullptr);
-  ASSERT_TRUE(qt_test::WaitFor([devices] { return QApplication::activeWindow() == devices; }, 2000));
+  ASSERT_TRUE(
+      qt_test::WaitFor([devices] { return QApplication::activeWindow() == devices; }, 2000));
   QTest::keyClick(devices, Qt::Key_Escape);
   EXPECT_FALSE(devices->isVisible());
 }
