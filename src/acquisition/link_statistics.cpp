@@ -43,7 +43,9 @@ void LinkStatistics::Received(std::string_view chunk, std::string_view joined) {
 
 double LinkStatistics::Since(double from) const {
   double seconds = clock_.SecondsSinceMidnight() - from;
-  return seconds < 0 ? seconds + kDay : seconds;
+  // A day's worth back is midnight; a little back is the system clock being set.
+  if (seconds < -kDay / 2) return seconds + kDay;
+  return std::max(seconds, 0.0);
 }
 
 void LinkStatistics::DropOldArrivals() {

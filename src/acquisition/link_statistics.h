@@ -53,7 +53,7 @@ class LinkStatistics {
     std::int64_t packets;
   };
 
-  // Seconds from `from` to now, across midnight too.
+  // Seconds from `from` to now, across midnight too; never less than 0.
   double Since(double from) const;
   void DropOldArrivals();
 

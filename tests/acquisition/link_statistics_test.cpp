@@ -157,5 +157,13 @@ TEST_F(LinkStatisticsTest, MidnightDoesNotBreakTheRateOrTheSilence) {
   EXPECT_NEAR(stats.SecondsWithoutData(), 3.1, 1e-9);
 }
 
+TEST_F(LinkStatisticsTest, AClockSetBackIsNoDayOfSilence) {
+  Stream(1, 0.1);
+  clock.Advance(-5);
+  stats.Refresh();
+  EXPECT_EQ(silentFor.Text(), "0");
+  EXPECT_EQ(statusLine.Text(), "1.0 packets/s, 0 without STX, 0 too short to decode");
+}
+
 }  // namespace
 }  // namespace acquisition
