@@ -28,7 +28,9 @@ Program::Program(Platform platform)
                platform.clock, *this),
       setupActions_(setup, status,
                     {[this] { WriteFlowLabels(); }, [this] { graphSetupActions_.Rescale_Click(); },
-                     serialForm.SetUpMaximumFlow}) {
+                     serialForm.SetUpMaximumFlow}),
+      saver_(setup, graphSetup, chartMemory, plotState, platform.clock, platform.dialogs,
+             platform.files, {*mainForm.Trend_Screen_Item[2], mainForm.Notice, startDir_}) {
   receivePath_ = std::make_unique<acquisition::ReceivePath>(
       platform.port,
       acquisition::ReceivePathControls{mainForm.Stop_Command, *mainForm.Setup_Item[0],
@@ -51,7 +53,7 @@ Program::Program(Platform platform)
       trend::LivePlotterLinks{mainForm.Text3, mainForm.Text2, *mainForm.Trend_Screen_Item[0],
                               *mainForm.Trend_Screen_Item[1], *mainForm.Trend_Screen_Item[2],
                               mainForm.ClearOnRollover,
-                              [] {},  // the save of a finished test comes with the test records
+                              [this] { saver_.SaveFinishedTest(); },
                               [this] { trendControls_->Command2_Click(); },
                               [this] { trendControls_->Reset_Command_Click(); },
                               [this] { receivePath_->Stop_Command_Click(); }});

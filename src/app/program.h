@@ -19,6 +19,7 @@
 #include "app/platform.h"
 #include "core/value_registry.h"
 #include "records/load_form.h"
+#include "records/test_saver.h"
 #include "scaling/chart_scale.h"
 #include "scaling/flow_calibration.h"
 #include "scaling/graph_setup_actions.h"
@@ -124,6 +125,7 @@ class Program : private acquisition::PacketSink {
   std::unique_ptr<trend::TrendControls> trendControls_;
   std::unique_ptr<trend::LivePlotter> plotter_;
   acquisition::SetupWindowActions setupActions_;
+  records::TestSaver saver_;
 };
 
 }  // namespace app

@@ -93,6 +93,8 @@ void Program::RegisterValues() {
   AddVariable(values_, "PlotIndex", s.PlotIndex);
   AddVariable(values_, "PlotsSinceClear", s.PlotsSinceClear);
 
+  values_.Add("FileExtensionNumber", [this] { return saver_.Namer().FileExtensionNumber(); });
+
   values_.Add("StartDir", [this] { return startDir_; });
   values_.Add("CurDir", [this] { return platform_.files.CurrentDir(); });
   values_.Add("MSComm1.PortOpen", [this] { return Text(platform_.port.PortOpen()); });

@@ -21,4 +21,12 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
   return ok ? answer.toStdString() : std::string();
 }
 
+bool QtDialogs::AskYesNo(const std::string& question, const std::string& title) {
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
+                  QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No,
+                  QApplication::activeWindow());
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace qtui
