@@ -30,7 +30,8 @@ Program::Program(Platform platform)
                     {[this] { WriteFlowLabels(); }, [this] { graphSetupActions_.Rescale_Click(); },
                      serialForm.SetUpMaximumFlow}),
       saver_(setup, graphSetup, chartMemory, plotState, platform.clock, platform.dialogs,
-             platform.files, {*mainForm.Trend_Screen_Item[2], mainForm.Notice, startDir_}) {
+             platform.files, {*mainForm.Trend_Screen_Item[2], mainForm.Notice, startDir_}),
+      loadFormActions_(loadForm, selectedFiles, platform.files, platform.dialogs) {
   receivePath_ = std::make_unique<acquisition::ReceivePath>(
       platform.port,
       acquisition::ReceivePathControls{mainForm.Stop_Command, *mainForm.Setup_Item[0],

@@ -19,6 +19,8 @@
 #include "app/platform.h"
 #include "core/value_registry.h"
 #include "records/load_form.h"
+#include "records/load_form_actions.h"
+#include "records/selected_files.h"
 #include "records/test_saver.h"
 #include "scaling/chart_scale.h"
 #include "scaling/flow_calibration.h"
@@ -88,6 +90,7 @@ class Program : private acquisition::PacketSink {
   trend::ChartFrame chartFrame;
   trend::ChartMemory chartMemory;
   trend::PlotState plotState;
+  records::SelectedFiles selectedFiles;
 
  private:
   // PacketSink: the decoder's hand-over to calibration and plotting.
@@ -126,6 +129,7 @@ class Program : private acquisition::PacketSink {
   std::unique_ptr<trend::LivePlotter> plotter_;
   acquisition::SetupWindowActions setupActions_;
   records::TestSaver saver_;
+  records::LoadFormActions loadFormActions_;
 };
 
 }  // namespace app

@@ -4,6 +4,7 @@
 
 #include "qt/about_view.h"
 #include "qt/graph_setup_view.h"
+#include "qt/load_form_view.h"
 #include "qt/main_window_view.h"
 #include "qt/pen_colour_view.h"
 #include "qt/port_devices_dialog.h"
@@ -30,6 +31,8 @@ ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart)
                [this](QWidget* owner) { return BuildPenColourView(program_.penColour, owner); });
   AddSecondary(program.about,
                [this](QWidget* owner) { return BuildAboutView(program_.about, owner); });
+  AddSecondary(program.loadForm,
+               [this](QWidget* owner) { return BuildLoadFormView(program_.loadForm, owner); });
   program.mainForm.PortDevices.OnClick([this] { OpenPortDevices(); });
 }
 
