@@ -31,7 +31,19 @@ Program::Program(Platform platform)
                      serialForm.SetUpMaximumFlow}),
       saver_(setup, graphSetup, chartMemory, plotState, platform.clock, platform.dialogs,
              platform.files, {*mainForm.Trend_Screen_Item[2], mainForm.Notice, startDir_}),
-      loadFormActions_(loadForm, selectedFiles, platform.files, platform.dialogs) {
+      loadFormActions_(loadForm, selectedFiles, platform.files, platform.dialogs),
+      grapher_(selectedFiles, setup, graphSetup, livePacket, scaleState, chartFrame, plotState,
+               chartMemory, storedTestValues, platform.chart, platform.dialogs, platform.files,
+               {loadForm.List1, mainForm.PlotFooter, mainForm.NumberSecPerDiv, mainForm.Text3,
+                [this] { trendControls_->Command2_Click(); },
+                [this] { trendControls_->Command4_Click(); },
+                [this](double fullScaleFlow) { canvas_.WriteFlowLabels(fullScaleFlow, true); },
+                [this](std::int16_t& x, std::int16_t& y, std::int32_t plot) {
+                  plotter_->DrawChartSegment(x, y, plot);
+                },
+                [this] {
+                  if (pendingEvents_) pendingEvents_();
+                }}) {
   receivePath_ = std::make_unique<acquisition::ReceivePath>(
       platform.port,
       acquisition::ReceivePathControls{mainForm.Stop_Command, *mainForm.Setup_Item[0],

@@ -21,6 +21,8 @@
 #include "records/load_form.h"
 #include "records/load_form_actions.h"
 #include "records/selected_files.h"
+#include "records/stored_test_grapher.h"
+#include "records/stored_test_values.h"
 #include "records/test_saver.h"
 #include "scaling/chart_scale.h"
 #include "scaling/flow_calibration.h"
@@ -62,6 +64,8 @@ class Program : private acquisition::PacketSink {
 
   // Run each time the pending events have been handled (the overrun watch).
   void AfterEvents();
+  // How graphing lets the pending user-interface events run before each data line.
+  void OnPendingEvents(std::function<void()> handler) { pendingEvents_ = std::move(handler); }
 
   // Windows and values by name, for views and the session runner.
   core::Window* FindWindow(const std::string& name) const;
@@ -91,6 +95,7 @@ class Program : private acquisition::PacketSink {
   trend::ChartMemory chartMemory;
   trend::PlotState plotState;
   records::SelectedFiles selectedFiles;
+  records::StoredTestValues storedTestValues;
 
  private:
   // PacketSink: the decoder's hand-over to calibration and plotting.
@@ -114,6 +119,7 @@ class Program : private acquisition::PacketSink {
   std::string startDir_;
   bool ended_ = false;
   std::function<void()> onEnd_;
+  std::function<void()> pendingEvents_;
 
   // Subsystems, in the order they are built.
   scaling::TimeScale timeScale_;
@@ -130,6 +136,7 @@ class Program : private acquisition::PacketSink {
   acquisition::SetupWindowActions setupActions_;
   records::TestSaver saver_;
   records::LoadFormActions loadFormActions_;
+  records::StoredTestGrapher grapher_;
 };
 
 }  // namespace app

@@ -23,6 +23,7 @@ void Program::WireMenus() {
   mainForm.AboutItem.OnClick([this] { about.Show(); });
   mainForm.OpenFile.OnClick([this] { loadForm.Show(); });
   mainForm.Save.OnClick([this] { saver_.Save_Click(); });
+  mainForm.Graph.OnClick([this] { grapher_.Graph_Click(); });
   mainForm.Exit.OnClick([this] { Exit_Click(); });
 }
 

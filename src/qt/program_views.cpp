@@ -1,5 +1,6 @@
 #include "qt/program_views.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 
 #include "qt/about_view.h"
@@ -34,10 +35,13 @@ ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart)
   AddSecondary(program.loadForm,
                [this](QWidget* owner) { return BuildLoadFormView(program_.loadForm, owner); });
   program.mainForm.PortDevices.OnClick([this] { OpenPortDevices(); });
+  // While stored files are drawn the windows answer and the chart repaints.
+  program.OnPendingEvents([] { QCoreApplication::processEvents(); });
 }
 
 ProgramViews::~ProgramViews() {
   program_.mainForm.PortDevices.OnClick({});
+  program_.OnPendingEvents({});
   delete portDevices_.data();
 }
 
