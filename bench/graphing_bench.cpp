@@ -33,7 +33,9 @@ constexpr int kFiles = 8;
 // read phase draws the compensated trace too.
 std::string FullTest(int number) {
   records::SavedTest test;
-  test.header = "Part #12  ,Set Pressure: 10.0 PSI,  Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  3:45:12 PM";
+  test.header =
+      "Part #12  ,Set Pressure: 10.0 PSI,  Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  "
+      "3:45:12 PM";
   test.scale = {1775, 233, 490, 1.6, 10};
   test.setUp = {12, 5, 5, 10, 4.01, 10, 10};
   test.limits = {5, 10.6, 490, 10, 20, 0.1};
@@ -52,18 +54,23 @@ template <typename Surface>
 class GraphingProgram {
  public:
   explicit GraphingProgram(const char* name)
-      : root_(fs::temp_directory_path() / (std::string("km-graphing-bench-") + name + "-" + std::to_string(::getpid()))) {
+      : root_(fs::temp_directory_path() /
+              (std::string("km-graphing-bench-") + name + "-" + std::to_string(::getpid()))) {
     fs::create_directories(root_ / "start");
     fs::create_directories(root_ / "home" / "Leak");
-    std::ofstream(root_ / "start" / "testconfig.txt", std::ios::binary) << "2,10,8,1,1\r\n14,0,8,9,10,11,12,13\r\n";
-    files_ = std::make_unique<core::LocalFileSystem>((root_ / "start").string(), (root_ / "home").string());
-    program_ = std::make_unique<app::Program>(app::Platform{port_, chart, clock_, dialogs_, *files_});
+    std::ofstream(root_ / "start" / "testconfig.txt", std::ios::binary)
+        << "2,10,8,1,1\r\n14,0,8,9,10,11,12,13\r\n";
+    files_ = std::make_unique<core::LocalFileSystem>((root_ / "start").string(),
+                                                     (root_ / "home").string());
+    program_ =
+        std::make_unique<app::Program>(app::Platform{port_, chart, clock_, dialogs_, *files_});
     program_->Form_Load();
     for (int i = 0; i < kFiles; ++i) {
       std::string name = "1208A1." + std::to_string(i + 1);
       std::ofstream(root_ / "home" / "Leak" / name, std::ios::binary) << FullTest(i);
       program_->loadForm.List1.AddItem(name);
-      program_->selectedFiles[static_cast<std::size_t>(i)] = (root_ / "home" / "Leak" / name).string();
+      program_->selectedFiles[static_cast<std::size_t>(i)] =
+          (root_ / "home" / "Leak" / name).string();
     }
   }
   ~GraphingProgram() {

@@ -38,13 +38,16 @@ QListWidget* MakeListWidget(core::ListBox& list, QWidget& parent) {
                    [&list, widget](QListWidgetItem* item) { list.Click(widget->row(item)); });
   QObject::connect(widget, &QListWidget::itemDoubleClicked, widget,
                    [&list, widget](QListWidgetItem* item) { list.DblClick(widget->row(item)); });
-  MirrorWidget(list, *widget, [&list, widget] { ShowItems(*widget, ToStringList(list.Items()), list.ListIndex()); });
+  MirrorWidget(list, *widget, [&list, widget] {
+    ShowItems(*widget, ToStringList(list.Items()), list.ListIndex());
+  });
   return widget;
 }
 
 QComboBox* MakeDriveBox(core::ListBox& drives, QWidget& parent) {
   auto* box = new QComboBox(&parent);
-  QObject::connect(box, &QComboBox::activated, box, [&drives](int index) { drives.SetListIndex(index); });
+  QObject::connect(box, &QComboBox::activated, box,
+                   [&drives](int index) { drives.SetListIndex(index); });
   MirrorWidget(drives, *box, [&drives, box] {
     QSignalBlocker quiet(box);
     QStringList items = ToStringList(drives.Items());
@@ -61,11 +64,12 @@ QComboBox* MakeDriveBox(core::ListBox& drives, QWidget& parent) {
 
 QListWidget* MakeFolderListWidget(core::FolderList& folders, QWidget& parent) {
   auto* widget = new QListWidget(&parent);
-  QObject::connect(widget, &QListWidget::itemDoubleClicked, widget, [&folders](QListWidgetItem* item) {
-    std::filesystem::path open(folders.Path());
-    std::string name = item->text().toStdString();
-    folders.Open((name == kParentFolder ? open.parent_path() : open / name).string());
-  });
+  QObject::connect(
+      widget, &QListWidget::itemDoubleClicked, widget, [&folders](QListWidgetItem* item) {
+        std::filesystem::path open(folders.Path());
+        std::string name = item->text().toStdString();
+        folders.Open((name == kParentFolder ? open.parent_path() : open / name).string());
+      });
   MirrorWidget(folders, *widget, [&folders, widget] {
     QStringList items;
     std::filesystem::path open(folders.Path());

@@ -37,12 +37,12 @@ class GraphingScope {
 }  // namespace
 
 StoredTestGrapher::StoredTestGrapher(const SelectedFiles& selected, acquisition::KM4400SetUp& setup,
-                                     scaling::GraphSetup& graphSetup, acquisition::LivePacket& packet,
-                                     scaling::ScaleState& scale, trend::ChartFrame& frame,
-                                     trend::PlotState& plot, trend::ChartMemory& memory,
-                                     StoredTestValues& stored, core::DrawingSurface& surface,
-                                     core::Dialogs& dialogs, const core::FileSystem& files,
-                                     GrapherLinks links)
+                                     scaling::GraphSetup& graphSetup,
+                                     acquisition::LivePacket& packet, scaling::ScaleState& scale,
+                                     trend::ChartFrame& frame, trend::PlotState& plot,
+                                     trend::ChartMemory& memory, StoredTestValues& stored,
+                                     core::DrawingSurface& surface, core::Dialogs& dialogs,
+                                     const core::FileSystem& files, GrapherLinks links)
     : selected_(selected),
       setup_(setup),
       graphSetup_(graphSetup),
@@ -74,7 +74,8 @@ void StoredTestGrapher::Graph_Click() {
   links_.resetChartPosition();
   links_.clearScreen();
 
-  auto count = std::min<std::size_t>(static_cast<std::size_t>(links_.chosen.ListCount()), selected_.size());
+  auto count =
+      std::min<std::size_t>(static_cast<std::size_t>(links_.chosen.ListCount()), selected_.size());
   std::int32_t plotNumber = 0;
   for (std::size_t i = 0; i < count; ++i) {
     plotNumber = NextPlotNumber(plotNumber);
@@ -99,8 +100,10 @@ std::optional<StoredTestFile> StoredTestGrapher::Read(const std::string& path) {
   if (std::optional<std::string> text = files_.ReadFile(path)) {
     try {
       StoredTestFile file = ReadTestFile(*text);
-      if (file.data.size() <= memory_.ChartX.size() && file.data.size() <= memory_.ChartY.size()) return file;
-      why = "it has " + std::to_string(file.data.size()) + " data lines and the chart memory holds " +
+      if (file.data.size() <= memory_.ChartX.size() && file.data.size() <= memory_.ChartY.size())
+        return file;
+      why = "it has " + std::to_string(file.data.size()) +
+            " data lines and the chart memory holds " +
             std::to_string(std::min(memory_.ChartX.size(), memory_.ChartY.size()));
     } catch (const TestFileError& error) {
       why = error.what();
@@ -135,10 +138,12 @@ void StoredTestGrapher::ShowStoredValues(const std::string& path, const StoredTe
 void StoredTestGrapher::ShowSetUp(const StoredTestValues& v) {
   acquisition::KM4400SetUp& s = setup_;
   const std::pair<core::TextBox*, float> boxes[] = {
-      {&s.LeakLimit, v.LeakLimit},     {&s.Version, v.Version},       {&s.PartNumber, v.PartNumber},
-      {&s.PressReference, v.PressReference}, {&s.FlowZero, v.FlowZero}, {&s.TimeBase, v.TimeBase},
-      {&s.FillTime, v.FillTime},       {&s.StabTime, v.StabTime},     {&s.ReadTime, v.ReadTime},
-      {&s.CalLeak, v.CalLeak},         {&s.PressureTol, v.PressureTol}, {&s.FlowSlopeLim, v.FlowSlopeLim},
+      {&s.LeakLimit, v.LeakLimit},      {&s.Version, v.Version},
+      {&s.PartNumber, v.PartNumber},    {&s.PressReference, v.PressReference},
+      {&s.FlowZero, v.FlowZero},        {&s.TimeBase, v.TimeBase},
+      {&s.FillTime, v.FillTime},        {&s.StabTime, v.StabTime},
+      {&s.ReadTime, v.ReadTime},        {&s.CalLeak, v.CalLeak},
+      {&s.PressureTol, v.PressureTol},  {&s.FlowSlopeLim, v.FlowSlopeLim},
       {&s.FlowNegLimit, v.FlowNegLimit}};
   for (const auto& [box, value] : boxes) box->SetText(core::SingleText(value));
   // The zero-time group belongs to instruments from version 0.40 on with a zero time.

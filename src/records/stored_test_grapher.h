@@ -25,12 +25,12 @@ namespace records {
 
 // The main window's boxes and the other subsystems' steps that graphing uses.
 struct GrapherLinks {
-  const core::ListBox& chosen;       // LoadForm.List1
-  core::TextBox& plotFooter;         // LeakMainForm.PlotFooter
-  core::TextBox& numberSecPerDiv;    // LeakMainForm.NumberSecPerDiv
-  core::TextBox& positionBox;        // LeakMainForm.Text3
-  std::function<void()> resetChartPosition;    // Command2_Click: stops acquisition
-  std::function<void()> clearScreen;           // Command4_Click
+  const core::ListBox& chosen;                  // LoadForm.List1
+  core::TextBox& plotFooter;                    // LeakMainForm.PlotFooter
+  core::TextBox& numberSecPerDiv;               // LeakMainForm.NumberSecPerDiv
+  core::TextBox& positionBox;                   // LeakMainForm.Text3
+  std::function<void()> resetChartPosition;     // Command2_Click: stops acquisition
+  std::function<void()> clearScreen;            // Command4_Click
   std::function<void(double)> writeFlowLabels;  // Axis(j) with one decimal
   std::function<void(std::int16_t&, std::int16_t&, std::int32_t)> drawChartSegment;
   std::function<void()> pendingEvents;  // lets the pending user-interface events run
@@ -48,7 +48,8 @@ class StoredTestGrapher {
                     core::DrawingSurface& surface, core::Dialogs& dialogs,
                     const core::FileSystem& files, GrapherLinks links);
 
-  static constexpr const char* kNoFileSelected = "No File Selected, File Must Be Loaded Before Graphing";
+  static constexpr const char* kNoFileSelected =
+      "No File Selected, File Must Be Loaded Before Graphing";
 
   void Graph_Click();
   bool Graphing() const { return graphing_; }

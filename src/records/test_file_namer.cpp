@@ -18,7 +18,8 @@ std::string TestFileNamer::MakeTestFileName(const std::string& testSeries) {
       "Add File Extension Number To " + base + ".", fileExtensionNumber_);
   if (answer.empty()) return Cancelled();
   if (FieldSafe(answer) != answer || answer.find_first_of("/\\") != std::string::npos) {
-    dialogs_.MessageBox("\"" + answer + "\" cannot be a file extension: it must not hold \"/\", \"\\\", " +
+    dialogs_.MessageBox("\"" + answer +
+                        "\" cannot be a file extension: it must not hold \"/\", \"\\\", " +
                         "quotes or control characters. The test was not saved.");
     return Cancelled();
   }

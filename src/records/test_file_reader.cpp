@@ -17,7 +17,8 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
     std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-    std::string_view line = text.substr(start, (end == std::string_view::npos ? text.size() : end) - start);
+    std::string_view line =
+        text.substr(start, (end == std::string_view::npos ? text.size() : end) - start);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     lines.push_back(line);
     start = next;
@@ -125,7 +126,8 @@ void ReadHeaderLines(const std::vector<std::string_view>& lines, StoredTestFile&
   for (std::size_t i = 0; i < 7; ++i) *line3[i] = setUp.Single(i);
 
   Line limits(lines[3], 4, 6);
-  float* line4[] = {&v.LeakLimit, &v.CalLeak, &v.FlowZero, &v.FlowNegLimit, &v.PressureTol, &v.TimeBase};
+  float* line4[] = {&v.LeakLimit,    &v.CalLeak,     &v.FlowZero,
+                    &v.FlowNegLimit, &v.PressureTol, &v.TimeBase};
   for (std::size_t i = 0; i < 6; ++i) *line4[i] = limits.Single(i);
 
   Line zeroTime(lines[4], 5, 5);

@@ -12,10 +12,14 @@ namespace records {
 // boxes of lines 2 to 5, the test series and the data lines.
 struct SavedTest {
   std::string header;
-  std::array<double, 5> scale{};    // HistMaxValue, HistMinValue, FlowZeroYaxisValue, SecPerDiv, MaximumFlow
-  std::array<double, 7> setUp{};    // PartNumber, FillTime, StabTime, ReadTime, Version, FlowSlopeLim, PressReference
-  std::array<double, 6> limits{};   // LeakLimit, CalLeak, FlowZero, FlowNegLimit, PressureTol, TimeBase
-  std::array<double, 4> zeroTime{};  // MaxSlope, TCFactor, MinFlow, ZeroTime
+  // HistMaxValue, HistMinValue, FlowZeroYaxisValue, SecPerDiv, MaximumFlow
+  std::array<double, 5> scale{};
+  // PartNumber, FillTime, StabTime, ReadTime, Version, FlowSlopeLim, PressReference
+  std::array<double, 7> setUp{};
+  // LeakLimit, CalLeak, FlowZero, FlowNegLimit, PressureTol, TimeBase
+  std::array<double, 6> limits{};
+  // MaxSlope, TCFactor, MinFlow, ZeroTime
+  std::array<double, 4> zeroTime{};
   std::string testSeries;
   std::vector<DataLine> data;
 };

@@ -23,8 +23,10 @@ std::vector<DataLine> DataLines(const trend::ChartMemory& memory, std::int16_t c
   std::vector<DataLine> lines;
   auto last = static_cast<std::size_t>(std::max<std::int16_t>(count, 0));
   for (std::size_t i = 0; i <= last; ++i) {
-    bool stored = i < memory.ChartX.size() && i < memory.ChartY.size() && i < memory.ChartStatus.size();
-    lines.push_back(stored ? DataLine{memory.ChartX[i], memory.ChartY[i], offset, FieldSafe(memory.ChartStatus[i])}
+    bool stored =
+        i < memory.ChartX.size() && i < memory.ChartY.size() && i < memory.ChartStatus.size();
+    lines.push_back(stored ? DataLine{memory.ChartX[i], memory.ChartY[i], offset,
+                                      FieldSafe(memory.ChartStatus[i])}
                            : DataLine{0, 0, offset, ""});
   }
   return lines;
@@ -33,7 +35,8 @@ std::vector<DataLine> DataLines(const trend::ChartMemory& memory, std::int16_t c
 // "1208A1.3" with its extension raised by one: "1208A1.4".
 std::string NextExtension(const std::string& name) {
   std::size_t point = name.rfind('.');
-  return name.substr(0, point) + "." + core::NumberText(core::NumericValue(name.substr(point + 1)) + 1);
+  return name.substr(0, point) + "." +
+         core::NumberText(core::NumericValue(name.substr(point + 1)) + 1);
 }
 
 }  // namespace
@@ -68,7 +71,8 @@ void TestSaver::Save(bool finishedTest) {
     std::string why = "The test could not be saved to " + path + ": " + written.message + ".";
     if (!finishedTest) {
       namer_.GiveBackNumber();
-      dialogs_.MessageBox(why + " The recorded test is kept; choose another leak folder and save again.");
+      dialogs_.MessageBox(why +
+                          " The recorded test is kept; choose another leak folder and save again.");
       return;
     }
     if (!SaveUnsaved(name, contents, why)) {
@@ -86,7 +90,8 @@ std::string TestSaver::TestSeries(bool finishedTest) {
   if (safe != typed) {
     Tell(finishedTest, "The test series \"" + FieldSafe(typed) +
                            "\" holds characters a file name cannot hold; the test is saved with "
-                           "the series \"" + safe + "\".");
+                           "the series \"" +
+                           safe + "\".");
   }
   return safe;
 }
@@ -98,23 +103,27 @@ SavedTest TestSaver::Collect(const std::string& testSeries) const {
   test.header = FieldSafe(BuildTestHeader(s, clock_));
   test.scale = {Written(g.HistMaxValue), Written(g.HistMinValue), Written(g.FlowZeroYaxisValue),
                 Written(g.SecPerDiv), Written(s.MaximumFlow)};
-  test.setUp = {Written(s.PartNumber), Written(s.FillTime),     Written(s.StabTime),      Written(s.ReadTime),
-                Written(s.Version),    Written(s.FlowSlopeLim), Written(s.PressReference)};
+  test.setUp = {Written(s.PartNumber),    Written(s.FillTime), Written(s.StabTime),
+                Written(s.ReadTime),      Written(s.Version),  Written(s.FlowSlopeLim),
+                Written(s.PressReference)};
   test.limits = {Written(s.LeakLimit),    Written(s.CalLeak),     Written(s.FlowZero),
                  Written(s.FlowNegLimit), Written(s.PressureTol), Written(s.TimeBase)};
-  test.zeroTime = {Written(s.MaxSlope), Written(s.TCFactor), Written(s.MinFlow), Written(s.ZeroTime)};
+  test.zeroTime = {Written(s.MaxSlope), Written(s.TCFactor), Written(s.MinFlow),
+                   Written(s.ZeroTime)};
   test.testSeries = testSeries;
   test.data = DataLines(memory_, memory_.ChartCount, plot_.TempCompOffset);
   return test;
 }
 
 // The finished test in unsaved/ beside the configuration file, under a name not yet used there.
-bool TestSaver::SaveUnsaved(const std::string& name, const std::string& contents, const std::string& why) {
+bool TestSaver::SaveUnsaved(const std::string& name, const std::string& contents,
+                            const std::string& why) {
   std::string folder = links_.startDir + files_.Separator() + kUnsavedFolder;
   core::FileResult result;
   if (!files_.DirExists(folder)) result = files_.MakeDir(folder);
   std::string target = name;
-  while (result && files_.FileExists(folder + files_.Separator() + target)) target = NextExtension(target);
+  while (result && files_.FileExists(folder + files_.Separator() + target))
+    target = NextExtension(target);
   std::string path = folder + files_.Separator() + target;
   if (result) result = files_.WriteFileReplacing(path, contents);
   if (!result) {

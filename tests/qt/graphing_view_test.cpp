@@ -35,7 +35,8 @@ std::string FullTest() {
   test.header = "Part #12";
   test.scale = {1775, -200, 233, 1.6, 10};
   test.testSeries = "A1";
-  for (int i = 0; i <= 770; ++i) test.data.push_back({static_cast<std::int16_t>(i), static_cast<std::int16_t>(i), 0, "R"});
+  for (int i = 0; i <= 770; ++i)
+    test.data.push_back({static_cast<std::int16_t>(i), static_cast<std::int16_t>(i), 0, "R"});
   return records::FormatTestFile(test);
 }
 

@@ -24,7 +24,8 @@ void ClickItem(QListWidget& list, const QString& text, bool twice = false) {
   ASSERT_FALSE(found.isEmpty()) << text.toStdString();
   QPoint at = list.visualItemRect(found.front()).center();
   auto send = [&](QEvent::Type type) {
-    QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(list.viewport(), &event);
   };
   send(QEvent::MouseButtonPress);

@@ -14,12 +14,15 @@ struct FileSpec {
   double chartMin = -200;
   double version = 1.03;
   double zeroTime = 0;
-  std::vector<DataLine> data = {{0, 612, 0, "F"}, {1, 640, 0, "S"}, {2, 655, 0, "R"}, {0, 0, 0, ""}};
+  std::vector<DataLine> data = {
+      {0, 612, 0, "F"}, {1, 640, 0, "S"}, {2, 655, 0, "R"}, {0, 0, 0, ""}};
 };
 
 std::string FileText(const FileSpec& spec) {
   records::SavedTest test;
-  test.header = "Part #12  ,Set Pressure: 10.0 PSI,  Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  3:45:12 PM";
+  test.header =
+      "Part #12  ,Set Pressure: 10.0 PSI,  Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  "
+      "3:45:12 PM";
   test.scale = {spec.chartMax, spec.chartMin, 233, 1.6, 10};
   test.setUp = {12, 5, 5, 10, spec.version, 10, 10};
   test.limits = {10, 10.6, 490, 10, 20, 0.1};
@@ -54,7 +57,8 @@ class Graphing : public testing::Test {
   }
 
   std::string Colour(std::int32_t plot) const {
-    return doubles::RecordingSurface::FormatColour(trend::PlotColours(p.penColour).PlotColour(plot));
+    return doubles::RecordingSurface::FormatColour(
+        trend::PlotColours(p.penColour).PlotColour(plot));
   }
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
@@ -78,8 +82,9 @@ TEST_F(Graphing, ASavedTestIsDrawnAgainPointForPoint) {
 
   std::string c = Colour(2);
   // Out-of-range values are drawn at the nearest limit; the memory keeps them as read.
-  EXPECT_EQ(Lines(), (std::vector<std::string>{"Line 1,640-0,612 " + c, "Line 2,655-1,640 " + c,
-                                               "Line 3,1775-2,655 " + c, "Line 4,-200-3,1775 " + c}));
+  EXPECT_EQ(Lines(),
+            (std::vector<std::string>{"Line 1,640-0,612 " + c, "Line 2,655-1,640 " + c,
+                                      "Line 3,1775-2,655 " + c, "Line 4,-200-3,1775 " + c}));
   EXPECT_EQ(p.chartMemory.ChartY[3], 5000);
   EXPECT_EQ(p.chartMemory.ChartX[5], 0);
   EXPECT_NE(std::find(rig.chart.Calls().begin(), rig.chart.Calls().end(), "Scale 0,1775-770,-200"),
@@ -98,8 +103,10 @@ TEST_F(Graphing, ThreeFilesInThreeColoursAndTheFooterNamesTheLast) {
   for (int plot = 2; plot <= 4; ++plot) {
     EXPECT_EQ(lines[static_cast<std::size_t>(2 * (plot - 2))], "Line 1,640-0,612 " + Colour(plot));
   }
-  EXPECT_EQ(p.mainForm.PlotFooter.Text(), "Graphing File  " + paths[2] + ",  Part #12  ,Set Pressure: 10.0 PSI,  "
-                                          "Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  3:45:12 PM");
+  EXPECT_EQ(p.mainForm.PlotFooter.Text(),
+            "Graphing File  " + paths[2] +
+                ",  Part #12  ,Set Pressure: 10.0 PSI,  "
+                "Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  3:45:12 PM");
   EXPECT_EQ(p.mainForm.Text3.Text(), "0");
   EXPECT_FALSE(p.setup.MinFlow.Visible());
   EXPECT_EQ(p.mainForm.Axis[0]->Caption(), "0.0");
@@ -124,7 +131,8 @@ TEST_F(Graphing, PlotNumbersRunFromTwoToNineAndAgain) {
   std::vector<std::string> lines = Lines();
   ASSERT_EQ(lines.size(), 20u);
   const int plots[] = {2, 3, 4, 5, 6, 7, 8, 9, 2, 3};
-  for (std::size_t i = 0; i < 10; ++i) EXPECT_EQ(lines[2 * i], "Line 1,640-0,612 " + Colour(plots[i])) << i;
+  for (std::size_t i = 0; i < 10; ++i)
+    EXPECT_EQ(lines[2 * i], "Line 1,640-0,612 " + Colour(plots[i])) << i;
 }
 
 TEST_F(Graphing, PositionsPastThePaperAreSkipped) {
@@ -139,7 +147,8 @@ TEST_F(Graphing, AnEmptyEntryStopsGraphingThere) {
   std::string first = Write("1208A1.1", FileText({}));
   std::string third = Write("1208A1.3", FileText({}));
   Graph({first, "", third});
-  EXPECT_EQ(rig.dialogs.Messages(), std::vector<std::string>{"No File Selected, File Must Be Loaded Before Graphing"});
+  EXPECT_EQ(rig.dialogs.Messages(),
+            std::vector<std::string>{"No File Selected, File Must Be Loaded Before Graphing"});
   EXPECT_EQ(Lines().size(), 2u);
   EXPECT_FALSE(p.plotState.GraphingStoredFile);
 
@@ -162,7 +171,8 @@ TEST_F(Graphing, DamagedFilesGetAMessageEachAndTheNextFileIsDrawn) {
       {"missing.1", "", "it cannot be opened"},
       {"short.1", "\"x\"\r\n1,2,3,4,5\r\n", "it has fewer than five header lines"},
       {"letters.1", header + "0,abc,0,\"F\"\r\n", "line 6, field 2: \"abc\" is not a number"},
-      {"overflow.1", FileText({.chartMax = 40000}), "line 2, field 1: \"40000\" is outside the 16-bit range"},
+      {"overflow.1", FileText({.chartMax = 40000}),
+       "line 2, field 1: \"40000\" is outside the 16-bit range"},
       {"long.1", FileText(tooLong), "it has 900 data lines and the chart memory holds 773"},
   };
   std::vector<std::string> paths;
@@ -174,8 +184,8 @@ TEST_F(Graphing, DamagedFilesGetAMessageEachAndTheNextFileIsDrawn) {
 
   ASSERT_EQ(rig.dialogs.Messages().size(), damaged.size());
   for (std::size_t i = 0; i < damaged.size(); ++i) {
-    EXPECT_EQ(rig.dialogs.Messages()[i],
-              (rig.Leak() / damaged[i].name).string() + " cannot be graphed: " + damaged[i].says + ".");
+    EXPECT_EQ(rig.dialogs.Messages()[i], (rig.Leak() / damaged[i].name).string() +
+                                             " cannot be graphed: " + damaged[i].says + ".");
   }
   EXPECT_EQ(Lines().size(), 2 * damaged.size());  // every good file was drawn
   EXPECT_EQ(p.chartMemory.ChartX.size(), 773u);

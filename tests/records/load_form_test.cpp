@@ -7,7 +7,9 @@ namespace {
 
 class FileSelection : public testing::Test {
  protected:
-  FileSelection() : rig(testing::UnitTest::GetInstance()->current_test_info()->name()), form(rig.program->loadForm) {
+  FileSelection()
+      : rig(testing::UnitTest::GetInstance()->current_test_info()->name()),
+        form(rig.program->loadForm) {
     for (const char* name : {"1208A1.1", "1208A1.2", ".hidden"}) WriteWhole(rig.Leak() / name, "x");
     fs::create_directories(rig.Leak() / "old");
     WriteWhole(rig.Leak() / "old" / "1107B.1", "x");
@@ -21,7 +23,9 @@ class FileSelection : public testing::Test {
     ASSERT_NE(found, items.end()) << name;
     form.File1.Click(static_cast<int>(found - items.begin()));
   }
-  std::string Selected(int i) const { return rig.program->selectedFiles[static_cast<std::size_t>(i)]; }
+  std::string Selected(int i) const {
+    return rig.program->selectedFiles[static_cast<std::size_t>(i)];
+  }
   std::string InLeak(const std::string& name) const { return (rig.Leak() / name).string(); }
 
   ProgramRig rig;

@@ -42,7 +42,8 @@ inline void WriteWhole(const fs::path& path, const std::string& text) {
 inline std::vector<std::string> FilesIn(const fs::path& folder) {
   std::vector<std::string> names;
   std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(folder, ec)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(folder, ec))
+    names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -70,7 +71,8 @@ class ProgramRig {
   void NewRun() {
     if (program) program->Exit_Click();
     program.reset();
-    files = std::make_unique<core::LocalFileSystem>((root_ / "start").string(), (root_ / "home").string());
+    files = std::make_unique<core::LocalFileSystem>((root_ / "start").string(),
+                                                    (root_ / "home").string());
     program = std::make_unique<app::Program>(app::Platform{port, chart, clock, dialogs, *files});
     program->Form_Load();
   }
@@ -87,7 +89,8 @@ class ProgramRig {
       m.ChartX[i] = p.x;
       m.ChartY[i] = p.y;
       m.ChartStatus[i] = p.status;
-      m.ChartIndex = static_cast<std::int16_t>((m.ChartIndex + 1) % trend::ChartMemory::kUsedEntries);
+      m.ChartIndex =
+          static_cast<std::int16_t>((m.ChartIndex + 1) % trend::ChartMemory::kUsedEntries);
       if (m.ChartIndex == 0) m.ChartWrapped = true;
       m.ChartCount = m.ChartWrapped ? trend::ChartMemory::kUsedEntries : m.ChartIndex;
     }
@@ -111,7 +114,9 @@ class ProgramRig {
   }
 
   // 0 continuous, 1 single test triggering, 2 automatic retriggering (the mode at a first start).
-  void SetTrendMode(int mode) { program->mainForm.Trend_Screen_Item[static_cast<std::size_t>(mode)]->Click(); }
+  void SetTrendMode(int mode) {
+    program->mainForm.Trend_Screen_Item[static_cast<std::size_t>(mode)]->Click();
+  }
 
   doubles::ScriptedSerialPort port;
   doubles::RecordingSurface chart;

@@ -73,8 +73,9 @@ class SaveFaults : public testing::Test {
     rig.FinishTest();
     EXPECT_EQ(FilesIn(rig.Unsaved()), std::vector<std::string>{name});
     EXPECT_NE(ReadWhole(rig.Unsaved() / name).find(",\"R\"\r\n"), std::string::npos);
-    EXPECT_NE(rig.program->mainForm.Notice.Text().find("saved to " + (rig.Unsaved() / name).string()),
-              std::string::npos)
+    EXPECT_NE(
+        rig.program->mainForm.Notice.Text().find("saved to " + (rig.Unsaved() / name).string()),
+        std::string::npos)
         << rig.program->mainForm.Notice.Text();
     EXPECT_EQ(rig.program->chartMemory.ChartCount, 0);
     ExpectNothingInLeakFolder();
@@ -102,7 +103,8 @@ TEST_F(SaveFaults, ARefusedName) {
   ExpectManualSaveKeepsTheMemory();
   rig.FinishTest();  // refused in unsaved/ too
   EXPECT_EQ(FilesIn(rig.Unsaved()), std::vector<std::string>{});
-  EXPECT_NE(rig.program->mainForm.Notice.Text().find("stays in the chart memory"), std::string::npos);
+  EXPECT_NE(rig.program->mainForm.Notice.Text().find("stays in the chart memory"),
+            std::string::npos);
   EXPECT_GT(rig.program->chartMemory.ChartCount, 0);
   EXPECT_FALSE(rig.program->Ended());
 }
@@ -114,7 +116,8 @@ TEST_F(SaveFaults, AFullDiskKeepsTheMemoryAndLeavesNoPartialFile) {
     rig.FinishTest();
   }
   EXPECT_EQ(FilesIn(rig.Unsaved()), std::vector<std::string>{});
-  EXPECT_NE(rig.program->mainForm.Notice.Text().find("stays in the chart memory"), std::string::npos);
+  EXPECT_NE(rig.program->mainForm.Notice.Text().find("stays in the chart memory"),
+            std::string::npos);
   std::int16_t kept = rig.program->chartMemory.ChartCount;
   EXPECT_GT(kept, 0);
 

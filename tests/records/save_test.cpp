@@ -26,16 +26,29 @@ class Saving : public testing::Test {
 
 // The values of the worked example, typed into their boxes.
 void TypeExampleValues(app::Program& p) {
-  const std::pair<core::TextBox*, const char*> boxes[] = {
-      {&p.setup.PartNumber, "12"},       {&p.setup.PressReference, "10.0"}, {&p.setup.CalLeak, "10.6"},
-      {&p.graphSetup.HistMaxValue, "1059"}, {&p.graphSetup.HistMinValue, "392"},
-      {&p.graphSetup.FlowZeroYaxisValue, "490"}, {&p.graphSetup.SecPerDiv, "1.6"},
-      {&p.setup.MaximumFlow, "10"},      {&p.setup.FillTime, "5"},          {&p.setup.StabTime, "5"},
-      {&p.setup.ReadTime, "10"},         {&p.setup.Version, "1.03"},        {&p.setup.FlowSlopeLim, "10"},
-      {&p.setup.LeakLimit, "10"},        {&p.setup.FlowZero, "490"},        {&p.setup.FlowNegLimit, "10"},
-      {&p.setup.PressureTol, "20"},      {&p.setup.TimeBase, "1"},          {&p.setup.MaxSlope, "10"},
-      {&p.setup.TCFactor, "0"},          {&p.setup.MinFlow, "5"},           {&p.setup.ZeroTime, "0"},
-      {&p.setup.TestSeries, "A1"}};
+  const std::pair<core::TextBox*, const char*> boxes[] = {{&p.setup.PartNumber, "12"},
+                                                          {&p.setup.PressReference, "10.0"},
+                                                          {&p.setup.CalLeak, "10.6"},
+                                                          {&p.graphSetup.HistMaxValue, "1059"},
+                                                          {&p.graphSetup.HistMinValue, "392"},
+                                                          {&p.graphSetup.FlowZeroYaxisValue, "490"},
+                                                          {&p.graphSetup.SecPerDiv, "1.6"},
+                                                          {&p.setup.MaximumFlow, "10"},
+                                                          {&p.setup.FillTime, "5"},
+                                                          {&p.setup.StabTime, "5"},
+                                                          {&p.setup.ReadTime, "10"},
+                                                          {&p.setup.Version, "1.03"},
+                                                          {&p.setup.FlowSlopeLim, "10"},
+                                                          {&p.setup.LeakLimit, "10"},
+                                                          {&p.setup.FlowZero, "490"},
+                                                          {&p.setup.FlowNegLimit, "10"},
+                                                          {&p.setup.PressureTol, "20"},
+                                                          {&p.setup.TimeBase, "1"},
+                                                          {&p.setup.MaxSlope, "10"},
+                                                          {&p.setup.TCFactor, "0"},
+                                                          {&p.setup.MinFlow, "5"},
+                                                          {&p.setup.ZeroTime, "0"},
+                                                          {&p.setup.TestSeries, "A1"}};
   for (const auto& [box, text] : boxes) box->SetText(text);
 }
 
@@ -92,12 +105,13 @@ TEST_F(Saving, TheCounterProposesTheNextNumberAndACancelGivesItBack) {
     const char* proposed;
     const char* counterAfter;
   };
-  const Step steps[] = {{"", "1", ""},  {"1", "1", "1"},   {"07", "2", "2"},
-                        {"", "3", "2"}, {"3", "3", "3"}};
+  const Step steps[] = {
+      {"", "1", ""}, {"1", "1", "1"}, {"07", "2", "2"}, {"", "3", "2"}, {"3", "3", "3"}};
   for (const Step& step : steps) {
     rig.SaveAnswering(step.answer);
     ASSERT_FALSE(rig.dialogs.Prompts().empty());
-    EXPECT_EQ(rig.dialogs.Prompts().back().defaultAnswer, step.proposed) << "answer " << step.answer;
+    EXPECT_EQ(rig.dialogs.Prompts().back().defaultAnswer, step.proposed)
+        << "answer " << step.answer;
     EXPECT_EQ(rig.program->Values().Get("FileExtensionNumber"), step.counterAfter);
   }
   EXPECT_EQ(FilesIn(rig.Leak()), (std::vector<std::string>{"1208A1.07", "1208A1.1", "1208A1.3"}));
@@ -109,7 +123,8 @@ TEST_F(Saving, DateAndSeriesMakeTheName) {
     const char* series;
     const char* name;
   };
-  const Case cases[] = {{{2003, 11, 25}, "A1", "1125A1.1"}, {{2004, 1, 5}, "", "0105.1"},
+  const Case cases[] = {{{2003, 11, 25}, "A1", "1125A1.1"},
+                        {{2004, 1, 5}, "", "0105.1"},
                         {{2004, 2, 9}, "Line 3, left", "0209Line 3, left.1"}};
   for (const Case& c : cases) {
     rig.clock.SetDate(c.date);
@@ -168,7 +183,8 @@ TEST_F(Saving, ASeriesThatWouldMakeAPathOrBreakTheFileIsReplacedAndTheOperatorTo
     ASSERT_TRUE(fs::exists(rig.Leak() / name)) << c.series;
     EXPECT_EQ(records::ReadTestFile(Leak(name)).values.TestSeries, c.safe);
     ASSERT_FALSE(rig.dialogs.Messages().empty());
-    EXPECT_NE(rig.dialogs.Messages().back().find(std::string("series \"") + c.safe + "\""), std::string::npos);
+    EXPECT_NE(rig.dialogs.Messages().back().find(std::string("series \"") + c.safe + "\""),
+              std::string::npos);
   }
   EXPECT_EQ(FilesIn(rig.Root() / "home"), std::vector<std::string>{"Leak"});
 }

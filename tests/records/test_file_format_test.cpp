@@ -10,7 +10,8 @@ using records::ReadTestFile;
 using records::TestFileError;
 
 const char* kHeaderLines =
-    "\"Part #12  ,Set Pressure: 10.0 PSI,  Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  3:45:12 PM\"\r\n"
+    "\"Part #12  ,Set Pressure: 10.0 PSI,  Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  "
+    "3:45:12 PM\"\r\n"
     "1059,392,490,1.6,10\r\n"
     "12,5,5,10,1.03,10,10\r\n"
     "10,10.6,490,10,20,1\r\n"
@@ -71,11 +72,14 @@ TEST(TestFileFormat, ADamagedFileSaysWhatIsWrong) {
       {"\"x\"\r\n1,2,3,4,5\r\n", "fewer than five header lines"},
       {head, "no data line"},
       {head + "0,abc,0,\"F\"\r\n", "line 6, field 2: \"abc\" is not a number"},
-      {head + "0,612,0,\"F\"\r\n0,70000,0,\"S\"\r\n", "line 7, field 2: \"70000\" is outside the 16-bit range"},
+      {head + "0,612,0,\"F\"\r\n0,70000,0,\"S\"\r\n",
+       "line 7, field 2: \"70000\" is outside the 16-bit range"},
       {head + "0,612\r\n", "line 6 has 2 fields where 4 belong"},
-      {"\"x\"\r\n40000,392,490,1.6,10\r\n12,5,5,10,1.03,10,10\r\n10,10.6,490,10,20,1\r\n10,0,5,0,\"A1\"\r\n0,0,0,\"\"\r\n",
+      {"\"x\"\r\n40000,392,490,1.6,10\r\n12,5,5,10,1.03,10,10\r\n10,10.6,490,10,20,1\r\n10,0,5,0,"
+       "\"A1\"\r\n0,0,0,\"\"\r\n",
        "line 2, field 1: \"40000\" is outside the 16-bit range"},
-      {"\"x\"\r\n1059,392,490,1.6,ten\r\n12,5,5,10,1.03,10,10\r\n10,10.6,490,10,20,1\r\n10,0,5,0,\"A1\"\r\n0,0,0,\"\"\r\n",
+      {"\"x\"\r\n1059,392,490,1.6,ten\r\n12,5,5,10,1.03,10,10\r\n10,10.6,490,10,20,1\r\n10,0,5,0,"
+       "\"A1\"\r\n0,0,0,\"\"\r\n",
        "line 2, field 5: \"ten\" is not a number"},
   };
   for (const Case& c : cases) {

@@ -10,9 +10,11 @@ namespace {
 
 // System folders that hold no test files, with everything mounted below them.
 bool IsSystemFolder(const std::string& folder) {
-  for (const char* system : {"/proc", "/sys", "/dev", "/run", "/boot", "/snap", "/var", "/tmp", "/etc"}) {
+  for (const char* system :
+       {"/proc", "/sys", "/dev", "/run", "/boot", "/snap", "/var", "/tmp", "/etc"}) {
     std::string prefix(system);
-    if (folder == prefix || folder.rfind(prefix + "/", 0) == 0) return folder.rfind("/run/media/", 0) != 0;
+    if (folder == prefix || folder.rfind(prefix + "/", 0) == 0)
+      return folder.rfind("/run/media/", 0) != 0;
   }
   return false;
 }
@@ -31,7 +33,8 @@ std::vector<std::string> MountedVolumes() {
     if (device.rfind("/dev/", 0) != 0 || folder.find('\\') != std::string::npos) continue;
     std::error_code ec;
     if (IsSystemFolder(folder) || !std::filesystem::is_directory(folder, ec)) continue;
-    if (std::find(volumes.begin(), volumes.end(), folder) == volumes.end()) volumes.push_back(folder);
+    if (std::find(volumes.begin(), volumes.end(), folder) == volumes.end())
+      volumes.push_back(folder);
   }
   return volumes;
 }
