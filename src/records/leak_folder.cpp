@@ -2,7 +2,7 @@
 
 namespace records {
 
-void LeakFolder::MakeCurrent(const std::string& promptTitle) {
+void LeakFolder::MakeLeakFolderCurrent(const std::string& promptTitle) {
   core::FileResult result = files_.ChangeDir(loadForm_.SelectedPath.Text());
   if (result.error == core::FileError::PathNotFound) {
     Prompt(promptTitle);
@@ -13,8 +13,7 @@ void LeakFolder::MakeCurrent(const std::string& promptTitle) {
 
 void LeakFolder::Prompt(const std::string& title) {
   std::string answer = dialogs_.InputBox(
-      "Path " + loadForm_.SelectedPath.Text() + " not found. Enter new path to create",
-      title, "");
+      "Path " + loadForm_.SelectedPath.Text() + " not found. Enter new path to create", title, "");
   if (answer.empty()) {
     UseRoot();
     return;

@@ -8,7 +8,7 @@
 
 namespace records {
 
-// Makes the folder in LoadForm.SelectedPath the current leak-file folder (MakeLeakFolderCurrent),
+// Makes the folder in LoadForm.SelectedPath the current leak-file folder,
 // asking for a new folder to create when it is missing; "C:\" (the root stand-in) when the
 // operator cancels or the folder cannot be made. Start-up and the file selection window ask
 // under their own titles.
@@ -21,7 +21,7 @@ class LeakFolder {
   static constexpr const char* kStartUpTitle = "Path Where KM4400 Leak Files Will Be Saved";
   static constexpr const char* kNotFoundTitle = "Path Not Found";
 
-  void MakeCurrent(const std::string& promptTitle);
+  void MakeLeakFolderCurrent(const std::string& promptTitle);
 
  private:
   void Prompt(const std::string& title);

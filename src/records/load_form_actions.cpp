@@ -65,7 +65,7 @@ void LoadFormActions::Confirm() {
   for (std::size_t i = 0; i < selected_.size(); ++i) {
     selected_[i] = i < names.size() ? FullName(names[i]) : std::string();
   }
-  LeakFolder(files_, dialogs_, form_).MakeCurrent(LeakFolder::kNotFoundTitle);
+  LeakFolder(files_, dialogs_, form_).MakeLeakFolderCurrent(LeakFolder::kNotFoundTitle);
   RefreshLists();
 }
 

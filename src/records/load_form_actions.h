@@ -25,10 +25,9 @@ class LoadFormActions {
   void RefreshFile_Click();
   void CancelButton_Click();
 
+ private:
   // The folder open in Dir1 joined with a name by the platform's separator.
   std::string FullName(const std::string& name) const;
-
- private:
   void Confirm();
   void RefreshLists();
   void SelectDriveOfFolder();

@@ -52,7 +52,6 @@ class StoredTestGrapher {
       "No File Selected, File Must Be Loaded Before Graphing";
 
   void Graph_Click();
-  bool Graphing() const { return graphing_; }
   // Ends a graphing that is running, at its next data line (the program is shutting down).
   void EndGraphing();
 

@@ -32,8 +32,8 @@ std::string TestFileNamer::MakeTestFileName(const std::string& testSeries) {
 
 std::string TestFileNamer::Base(const std::string& testSeries) const {
   core::CalendarDate today = clock_.Today();
-  char monthDay[8];
-  std::snprintf(monthDay, sizeof monthDay, "%02d%02d", today.month % 100, today.day % 100);
+  char monthDay[32];
+  std::snprintf(monthDay, sizeof monthDay, "%02d%02d", today.month, today.day);
   return monthDay + testSeries;
 }
 

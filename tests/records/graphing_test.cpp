@@ -9,7 +9,7 @@ namespace {
 
 using records::DataLine;
 
-struct FileSpec {
+struct FileShape {
   double chartMax = 1775;
   double chartMin = -200;
   double version = 1.03;
@@ -18,17 +18,17 @@ struct FileSpec {
       {0, 612, 0, "F"}, {1, 640, 0, "S"}, {2, 655, 0, "R"}, {0, 0, 0, ""}};
 };
 
-std::string FileText(const FileSpec& spec) {
+std::string FileText(const FileShape& shape) {
   records::SavedTest test;
   test.header =
       "Part #12  ,Set Pressure: 10.0 PSI,  Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  "
       "3:45:12 PM";
-  test.scale = {spec.chartMax, spec.chartMin, 233, 1.6, 10};
-  test.setUp = {12, 5, 5, 10, spec.version, 10, 10};
+  test.scale = {shape.chartMax, shape.chartMin, 233, 1.6, 10};
+  test.setUp = {12, 5, 5, 10, shape.version, 10, 10};
   test.limits = {10, 10.6, 490, 10, 20, 0.1};
-  test.zeroTime = {10, 0.5, 5, spec.zeroTime};
+  test.zeroTime = {10, 0.5, 5, shape.zeroTime};
   test.testSeries = "A1";
-  test.data = spec.data;
+  test.data = shape.data;
   return records::FormatTestFile(test);
 }
 
@@ -136,9 +136,9 @@ TEST_F(Graphing, PlotNumbersRunFromTwoToNineAndAgain) {
 }
 
 TEST_F(Graphing, PositionsPastThePaperAreSkipped) {
-  FileSpec spec;
-  spec.data = {{0, 612, 0, "F"}, {770, 640, 0, "S"}, {2, 655, 0, "R"}};
-  Graph({Write("1208A1.1", FileText(spec))});
+  FileShape shape;
+  shape.data = {{0, 612, 0, "F"}, {770, 640, 0, "S"}, {2, 655, 0, "R"}};
+  Graph({Write("1208A1.1", FileText(shape))});
   EXPECT_EQ(Lines(), std::vector<std::string>{"Line 2,655-0,612 " + Colour(2)});
   EXPECT_EQ(p.chartMemory.ChartX[1], 770);
 }
@@ -158,7 +158,7 @@ TEST_F(Graphing, AnEmptyEntryStopsGraphingThere) {
 }
 
 TEST_F(Graphing, DamagedFilesGetAMessageEachAndTheNextFileIsDrawn) {
-  FileSpec tooLong;
+  FileShape tooLong;
   tooLong.data.assign(900, DataLine{1, 612, 0, "R"});
   std::string good = FileText({});
   std::string header = good.substr(0, good.find("0,612"));
