@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/numbers.h"
+#include "core/step_failure.h"
 
 namespace records {
 namespace {
@@ -87,7 +88,7 @@ void StoredTestGrapher::Graph_Click() {
     std::optional<StoredTestFile> file = Read(path);
     if (!file) continue;
     ShowStoredValues(path, *file);
-    if (!DrawDataLines(*file, plotNumber)) return;
+    if (!DrawDataLines(path, *file, plotNumber)) return;
     if (i + 1 < count) {
       plot_.ChartPosition = 0;
       links_.positionBox.SetText("0");
@@ -158,7 +159,8 @@ void StoredTestGrapher::ShowSetUp(const StoredTestValues& v) {
 
 // Each data line goes into the chart memory and through the segment drawing, its value held
 // to the file's limits. The limits are handed over as variables: the drawing may reset them.
-bool StoredTestGrapher::DrawDataLines(const StoredTestFile& file, std::int32_t plotNumber) {
+bool StoredTestGrapher::DrawDataLines(const std::string& path, const StoredTestFile& file,
+                                      std::int32_t plotNumber) {
   std::int16_t max = file.scale.chartMax;
   std::int16_t min = file.scale.chartMin;
   for (std::size_t k = 0; k < file.data.size(); ++k) {
@@ -171,8 +173,16 @@ bool StoredTestGrapher::DrawDataLines(const StoredTestFile& file, std::int32_t p
     y = line.y;
     plot_.StoredTempCompOffset = line.offset;
     packet_.TestStatus = line.status;
-    if (x < frame_.ChartXMax) {
-      links_.drawChartSegment(x, y < min ? min : y > max ? max : y, plotNumber);
+    try {
+      if (x < frame_.ChartXMax) {
+        links_.drawChartSegment(x, y < min ? min : y > max ? max : y, plotNumber);
+      }
+    } catch (const core::StepFailure& failure) {
+      // A line the drawing cannot take (an offset past the 16-bit range, a full scale flow of
+      // 0 under the leak-limit line) ends this file, not the graphing.
+      dialogs_.MessageBox(path + " cannot be graphed past line " + std::to_string(k + 6) + ": " +
+                          failure.what() + ".");
+      return true;
     }
     plot_.PrevTestStatus = packet_.TestStatus;
   }

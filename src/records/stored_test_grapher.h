@@ -61,7 +61,7 @@ class StoredTestGrapher {
   void ShowStoredValues(const std::string& path, const StoredTestFile& file);
   void ShowSetUp(const StoredTestValues& v);
   // False when graphing was ended in the middle.
-  bool DrawDataLines(const StoredTestFile& file, std::int32_t plotNumber);
+  bool DrawDataLines(const std::string& path, const StoredTestFile& file, std::int32_t plotNumber);
 
   const SelectedFiles& selected_;
   acquisition::KM4400SetUp& setup_;

@@ -175,19 +175,25 @@ TEST_F(Graphing, DamagedFilesGetAMessageEachAndTheNextFileIsDrawn) {
        "line 2, field 1: \"40000\" is outside the 16-bit range"},
       {"long.1", FileText(tooLong), "it has 900 data lines and the chart memory holds 773"},
   };
+  FileShape offsetTooLarge;
+  offsetTooLarge.data = {{0, 612, 40000, "F"}, {1, 640, 40000, "S"}};
   std::vector<std::string> paths;
   for (const Damaged& d : damaged) {
     paths.push_back(d.text.empty() ? (rig.Leak() / d.name).string() : Write(d.name, d.text));
     paths.push_back(Write("good-after-" + d.name, good));
   }
+  paths.push_back(Write("offset.1", FileText(offsetTooLarge)));
+  paths.push_back(Write("good-after-offset.1", good));
   Graph(paths);
 
-  ASSERT_EQ(rig.dialogs.Messages().size(), damaged.size());
+  ASSERT_EQ(rig.dialogs.Messages().size(), damaged.size() + 1);
+  EXPECT_EQ(rig.dialogs.Messages().back(),
+            (rig.Leak() / "offset.1").string() + " cannot be graphed past line 6: 16-bit overflow.");
   for (std::size_t i = 0; i < damaged.size(); ++i) {
     EXPECT_EQ(rig.dialogs.Messages()[i], (rig.Leak() / damaged[i].name).string() +
                                              " cannot be graphed: " + damaged[i].says + ".");
   }
-  EXPECT_EQ(Lines().size(), 2 * damaged.size());  // every good file was drawn
+  EXPECT_EQ(Lines().size(), 2 * (damaged.size() + 1));  // every good file was drawn
   EXPECT_EQ(p.chartMemory.ChartX.size(), 773u);
   EXPECT_FALSE(p.plotState.GraphingStoredFile);
   EXPECT_FALSE(p.Ended());
