@@ -1,6 +1,7 @@
 // Saves that cannot be written, on a real file system: a read-only leak folder, a missing one,
 // a full disk (a file-size limit) and a name the file system refuses.
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 
@@ -13,11 +14,16 @@ namespace records_test {
 namespace {
 
 // Makes the leak folder unwritable: a read-only tmpfs over it for root, who ignores
-// permissions, and plain permissions for anyone else. False when neither can be done.
+// permissions, and plain permissions for anyone else. False when neither can be done. The
+// mount lives in a mount namespace of this test process alone, so it goes with the process.
 bool MakeReadOnly(const fs::path& folder) {
   if (::geteuid() != 0) {
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     return true;
+  }
+  if (::unshare(CLONE_NEWNS) != 0 ||
+      ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+    return false;
   }
   return ::mount("tmpfs", folder.c_str(), "tmpfs", MS_RDONLY, "size=64k") == 0;
 }
