@@ -34,7 +34,8 @@ void Program::Form_Load() {
   });
   core::Guarded([&] {
     loadForm.EnsureLoaded();
-    records::LeakFolder(platform_.files, platform_.dialogs, loadForm).MakeLeakFolderCurrent(records::LeakFolder::kStartUpTitle);
+    records::LeakFolder(platform_.files, platform_.dialogs, loadForm)
+        .MakeLeakFolderCurrent(records::LeakFolder::kStartUpTitle);
   });
   core::Guarded([&] { loadForm.Dir1.SetText(platform_.files.CurrentDir()); });
   scaleState.TimeMultiplier = 1;

@@ -21,14 +21,14 @@ constexpr int kListCharacters = 28;
 constexpr int kListRows = 12;
 
 void SizeList(QListWidget& list, int rows) {
-  list.setFixedWidth(BoxWidth(list, kListCharacters));
+  list.setMinimumWidth(BoxWidth(list, kListCharacters));
   list.setMinimumHeight(list.fontMetrics().height() * rows);
 }
 
 QVBoxLayout* BrowseColumn(records::LoadForm& m, QWidget& window) {
   auto* column = new QVBoxLayout;
   QComboBox* drives = MakeDriveBox(m.Drive1, window);
-  drives->setFixedWidth(BoxWidth(*drives, kListCharacters));
+  drives->setMinimumWidth(BoxWidth(*drives, kListCharacters));
   column->addWidget(drives);
   QLabel* open = MakeFixedText(QString(), window);
   open->setObjectName("Dir1Path");

@@ -4,7 +4,7 @@
 
 namespace core {
 
-// Modal dialogs. Each blocks the handler that raised them until the operator answers.
+// Modal dialogs. Each blocks the handler that raised it until the operator answers.
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
