@@ -32,7 +32,22 @@ Program::Program(Platform platform)
            serialForm.PacketsTooShort, serialForm.SecondsWithoutData}),
       setupActions_(setup, status,
                     {[this] { WriteFlowLabels(); }, [this] { graphSetupActions_.Rescale_Click(); },
-                     serialForm.SetUpMaximumFlow}) {
+                     serialForm.SetUpMaximumFlow}),
+      saver_(setup, graphSetup, chartMemory, plotState, platform.clock, platform.dialogs,
+             platform.files, {*mainForm.Trend_Screen_Item[2], mainForm.Notice, startDir_}),
+      loadFormActions_(loadForm, selectedFiles, platform.files, platform.dialogs),
+      grapher_(selectedFiles, setup, graphSetup, livePacket, scaleState, chartFrame, plotState,
+               chartMemory, storedTestValues, platform.chart, platform.dialogs, platform.files,
+               {loadForm.List1, mainForm.PlotFooter, mainForm.NumberSecPerDiv, mainForm.Text3,
+                [this] { trendControls_->Command2_Click(); },
+                [this] { trendControls_->Command4_Click(); },
+                [this](double fullScaleFlow) { canvas_.WriteFlowLabels(fullScaleFlow, true); },
+                [this](std::int16_t& x, std::int16_t& y, std::int32_t plot) {
+                  plotter_->DrawChartSegment(x, y, plot);
+                },
+                [this] {
+                  if (pendingEvents_) pendingEvents_();
+                }}) {
   receivePath_ = std::make_unique<acquisition::ReceivePath>(
       platform.port,
       acquisition::ReceivePathControls{mainForm.Stop_Command, *mainForm.Setup_Item[0],
@@ -59,7 +74,7 @@ Program::Program(Platform platform)
       trend::LivePlotterLinks{mainForm.Text3, mainForm.Text2, *mainForm.Trend_Screen_Item[0],
                               *mainForm.Trend_Screen_Item[1], *mainForm.Trend_Screen_Item[2],
                               mainForm.ClearOnRollover,
-                              [] {},  // the save of a finished test comes with the test records
+                              [this] { saver_.SaveFinishedTest(); },
                               [this] { trendControls_->Command2_Click(); },
                               [this] { trendControls_->Reset_Command_Click(); },
                               [this] { receivePath_->Stop_Command_Click(); }});

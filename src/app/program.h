@@ -20,6 +20,11 @@
 #include "app/platform.h"
 #include "core/value_registry.h"
 #include "records/load_form.h"
+#include "records/load_form_actions.h"
+#include "records/selected_files.h"
+#include "records/stored_test_grapher.h"
+#include "records/stored_test_values.h"
+#include "records/test_saver.h"
 #include "scaling/chart_scale.h"
 #include "scaling/flow_calibration.h"
 #include "scaling/graph_setup_actions.h"
@@ -63,6 +68,8 @@ class Program : private acquisition::PacketSink {
   // Run on a tick, about twice a second: the link statistics, shown. Never inside an
   // unfinished communication event; the next tick catches up.
   void RefreshLinkStatistics();
+  // How graphing lets the pending user-interface events run before each data line.
+  void OnPendingEvents(std::function<void()> handler) { pendingEvents_ = std::move(handler); }
 
   // Windows and values by name, for views and the session runner.
   core::Window* FindWindow(const std::string& name) const;
@@ -91,6 +98,8 @@ class Program : private acquisition::PacketSink {
   trend::ChartFrame chartFrame;
   trend::ChartMemory chartMemory;
   trend::PlotState plotState;
+  records::SelectedFiles selectedFiles;
+  records::StoredTestValues storedTestValues;
 
  private:
   // PacketSink: the decoder's hand-over to calibration and plotting.
@@ -114,6 +123,7 @@ class Program : private acquisition::PacketSink {
   std::string startDir_;
   bool ended_ = false;
   std::function<void()> onEnd_;
+  std::function<void()> pendingEvents_;
 
   // Subsystems, in the order they are built.
   scaling::TimeScale timeScale_;
@@ -129,6 +139,9 @@ class Program : private acquisition::PacketSink {
   std::unique_ptr<trend::TrendControls> trendControls_;
   std::unique_ptr<trend::LivePlotter> plotter_;
   acquisition::SetupWindowActions setupActions_;
+  records::TestSaver saver_;
+  records::LoadFormActions loadFormActions_;
+  records::StoredTestGrapher grapher_;
 };
 
 }  // namespace app

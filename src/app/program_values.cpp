@@ -93,6 +93,12 @@ void Program::RegisterValues() {
   AddVariable(values_, "PlotIndex", s.PlotIndex);
   AddVariable(values_, "PlotsSinceClear", s.PlotsSinceClear);
 
+  values_.AddIndexed("SelectedFiles", [this](int index) -> std::optional<std::string> {
+    if (index < 0 || static_cast<std::size_t>(index) >= selectedFiles.size()) return std::nullopt;
+    return selectedFiles[static_cast<std::size_t>(index)];
+  });
+  values_.Add("FileExtensionNumber", [this] { return saver_.Namer().FileExtensionNumber(); });
+
   values_.Add("StartDir", [this] { return startDir_; });
   values_.Add("CurDir", [this] { return platform_.files.CurrentDir(); });
   values_.Add("MSComm1.PortOpen", [this] { return Text(platform_.port.PortOpen()); });

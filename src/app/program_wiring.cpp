@@ -21,6 +21,9 @@ void Program::WireMenus() {
   mainForm.KM4400Status.OnClick([this] { status.Show(); });
   mainForm.Diagnostic.OnClick([this] { serialForm.Show(); });
   mainForm.AboutItem.OnClick([this] { about.Show(); });
+  mainForm.OpenFile.OnClick([this] { loadForm.Show(); });
+  mainForm.Save.OnClick([this] { saver_.Save_Click(); });
+  mainForm.Graph.OnClick([this] { grapher_.Graph_Click(); });
   mainForm.Exit.OnClick([this] { Exit_Click(); });
 }
 

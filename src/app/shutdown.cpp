@@ -17,9 +17,11 @@ void Program::Exit_Click() { Shutdown(); }
 
 void Program::Form_Unload() { Shutdown(); }
 
-// Both ways out write the same configuration once, then end the program.
+// Both ways out end a graphing that runs, write the same configuration once, then end the
+// program.
 void Program::Shutdown() {
   if (ended_) return;
+  grapher_.EndGraphing();
   ConfigurationOut out;
   for (int i = 0; i < 3 && out.trendMode == 0; ++i) {
     if (mainForm.Trend_Screen_Item[static_cast<std::size_t>(i)]->Checked()) out.trendMode = i + 1;

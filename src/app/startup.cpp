@@ -1,8 +1,8 @@
 #include "app/configuration.h"
-#include "app/leak_folder.h"
 #include "app/program.h"
 #include "core/guard.h"
 #include "core/numbers.h"
+#include "records/leak_folder.h"
 
 namespace app {
 
@@ -20,7 +20,7 @@ void Program::Form_Load() {
     if (text) {
       config = Configuration::Parse(*text);
     } else if (platform_.files.PathExists(path)) {
-      platform_.dialogs.MessageBox(LeakFolder::kAccessError);
+      platform_.dialogs.MessageBox(records::LeakFolder::kAccessError);
     }
     setup.EnsureLoaded();
     penColour.EnsureLoaded();
@@ -34,7 +34,8 @@ void Program::Form_Load() {
   });
   core::Guarded([&] {
     loadForm.EnsureLoaded();
-    LeakFolder(platform_.files, platform_.dialogs, loadForm).SetUp();
+    records::LeakFolder(platform_.files, platform_.dialogs, loadForm)
+        .MakeLeakFolderCurrent(records::LeakFolder::kStartUpTitle);
   });
   core::Guarded([&] { loadForm.Dir1.SetText(platform_.files.CurrentDir()); });
   scaleState.TimeMultiplier = 1;

@@ -7,7 +7,12 @@
 
 namespace doubles {
 namespace {
-std::string Num(float value) { return core::SingleText(value); }
+// Most coordinates are whole numbers; those are written directly, the same text SingleText
+// gives, so that long recordings stay cheap.
+std::string Num(float value) {
+  if (value == std::trunc(value) && std::fabs(value) < 1e7f) return std::to_string(static_cast<long>(value));
+  return core::SingleText(value);
+}
 }  // namespace
 
 std::string RecordingSurface::FormatColour(core::Rgb colour) {

@@ -12,4 +12,8 @@ std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::stri
   return answer;
 }
 
+bool ScriptedDialogs::AskYesNo(const std::string& question, const std::string& title) {
+  return InputBox(question, title, "") == "Yes";
+}
+
 }  // namespace doubles

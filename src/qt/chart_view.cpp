@@ -31,6 +31,9 @@ ChartView::ChartView(RasterSurface& surface, QWidget& parent)
   connect(&frame_, &QTimer::timeout, this, &ChartView::Repaint);
   connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
           &ChartView::CollectChanges);
+  // Graphing a stored file lets the pending events run between its lines without ever waiting.
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, this,
+          &ChartView::CollectChanges);
 }
 
 QSize ChartView::sizeHint() const {

@@ -29,7 +29,8 @@ void ShowControlCommon(const core::Control& control, QWidget& widget) {
   if (widget.toolTip() != toolTip) widget.setToolTip(toolTip);
 }
 
-// Mirror plus the common parts, for controls shown as one widget.
+}  // namespace
+
 void MirrorWidget(core::Control& control, QWidget& widget, std::function<void()> sync) {
   widget.setObjectName(QString::fromStdString(control.Name()));
   Mirror(control, widget, [&control, &widget, sync = std::move(sync)] {
@@ -37,8 +38,6 @@ void MirrorWidget(core::Control& control, QWidget& widget, std::function<void()>
     sync();
   });
 }
-
-}  // namespace
 
 QString DisplayText(const std::string& text) {
   QString shown = QString::fromStdString(text);

@@ -33,6 +33,8 @@ QColor ToQColor(core::Rgb colour);
 
 // Runs `sync` now and whenever `control` changes, as long as `target` exists.
 void Mirror(core::Control& control, QObject& target, std::function<void()> sync);
+// Mirror for a control shown as one widget: also its name, visibility and tool tip.
+void MirrorWidget(core::Control& control, QWidget& widget, std::function<void()> sync);
 
 // A one-line box, or a multi-line box when the control says so; read-only as the control says.
 QWidget* MakeEdit(core::TextBox& box, QWidget& parent);

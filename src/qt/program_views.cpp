@@ -1,5 +1,6 @@
 #include "qt/program_views.h"
 
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -8,6 +9,7 @@
 #include "qt/about_view.h"
 #include "qt/escape_closes.h"
 #include "qt/graph_setup_view.h"
+#include "qt/load_form_view.h"
 #include "qt/main_window_view.h"
 #include "qt/pen_colour_view.h"
 #include "qt/port_devices_dialog.h"
@@ -35,11 +37,15 @@ ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart,
   AddSecondary(program.graphSetup, [this] { return BuildGraphSetupView(program_.graphSetup); });
   AddSecondary(program.penColour, [this] { return BuildPenColourView(program_.penColour); });
   AddSecondary(program.about, [this] { return BuildAboutView(program_.about); });
+  AddSecondary(program.loadForm, [this] { return BuildLoadFormView(program_.loadForm); });
   program.mainForm.PortDevices.OnClick([this] { OpenPortDevices(); });
+  // While stored files are drawn the windows answer and the chart repaints.
+  program.OnPendingEvents([] { QCoreApplication::processEvents(); });
 }
 
 ProgramViews::~ProgramViews() {
   program_.mainForm.PortDevices.OnClick({});
+  program_.OnPendingEvents({});
   delete portDevices_.data();
 }
 

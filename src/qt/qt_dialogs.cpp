@@ -23,4 +23,13 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
   return ok ? answer.toStdString() : std::string();
 }
 
+bool QtDialogs::AskYesNo(const std::string& question, const std::string& title) {
+  if (closed_) return false;
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
+                  QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No,
+                  QApplication::activeWindow());
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace qtui

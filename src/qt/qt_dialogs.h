@@ -15,6 +15,7 @@ class QtDialogs : public core::Dialogs {
   void MessageBox(const std::string& text) override;
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultAnswer) override;
+  bool AskYesNo(const std::string& question, const std::string& title) override;
   // The program has ended: no box opens any more, and a prompt is answered as cancelled.
   void Close() { closed_ = true; }
 

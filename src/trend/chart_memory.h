@@ -13,6 +13,8 @@ class ChartMemory {
 
   // Re-creates the three arrays empty with indices 0 to `upperIndex`; the counters stay.
   void Allocate(int upperIndex);
+  // After a save: entries 0 to ChartCount cleared, the counters back to the start.
+  void Empty();
 
   std::vector<std::int16_t> ChartX;
   std::vector<std::int16_t> ChartY;

@@ -1,5 +1,5 @@
-// The Qt dialogs: the prompt answers what was typed on OK and nothing on Cancel, and both
-// dialogs carry the titles they were given.
+// The Qt dialogs: the prompt answers what was typed on OK and nothing on Cancel, the question
+// answers Yes or No, and the dialogs carry the titles they were given.
 #include "qt/qt_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include "qt_test_support.h"
@@ -65,6 +66,22 @@ TEST_F(QtDialogsTest, MessageBoxHasOnlyOkAndTheProgramsTitle) {
   dialogs_.MessageBox("Path / File access error.");
   EXPECT_EQ(buttons, QMessageBox::Ok);
   EXPECT_EQ(title_, "KM4400 Leak Detector Data Acquisition Software");
+}
+
+TEST_F(QtDialogsTest, QuestionAnswersYesOrNoAndDefaultsToNo) {
+  for (QMessageBox::StandardButton pressed : {QMessageBox::Yes, QMessageBox::No}) {
+    QMessageBox::StandardButton byDefault = QMessageBox::NoButton;
+    WhenShown([&](QDialog& dialog) {
+      auto& box = static_cast<QMessageBox&>(dialog);
+      EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+      byDefault = box.standardButton(box.defaultButton());
+      box.button(pressed)->click();
+    });
+    bool yes = dialogs_.AskYesNo("1208A1.3 already exists. Replace it?", "Save Test Data");
+    EXPECT_EQ(yes, pressed == QMessageBox::Yes);
+    EXPECT_EQ(byDefault, QMessageBox::No);
+    EXPECT_EQ(title_, "Save Test Data");
+  }
 }
 
 }  // namespace

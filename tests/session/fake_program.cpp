@@ -23,7 +23,11 @@ FakeMain::FakeMain() : core::Window("Main", "Main Window") {
   Entry.OnChange([this] {
     if (Entry.Text() == "big") Entry.SetText("9999");
   });
-  RegisterAll(Go, Fail, Draw, Crash, Entry, Caption, Flag, Ask, Off, Sep, Quit);
+  Names.SetItems({"a", "b"});
+  Names.OnClick([this] { Entry.SetText(Names.Selected()); });
+  Names.OnDblClick([this] { Names.RemoveItem(Names.ListIndex()); });
+  Folder.OnChange([this] { Folder.SetFolders({"sub"}); });
+  RegisterAll(Go, Fail, Draw, Crash, Entry, Caption, Flag, Ask, Off, Sep, Quit, Names, Folder);
 }
 
 FakeProgram::FakeProgram(const app::Platform& platform) : platform_(platform) {

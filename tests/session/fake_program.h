@@ -6,6 +6,8 @@
 #include "app/platform.h"
 #include "core/button.h"
 #include "core/check_box.h"
+#include "core/folder_list.h"
+#include "core/list_box.h"
 #include "core/label.h"
 #include "core/menu_item.h"
 #include "core/text_box.h"
@@ -33,6 +35,8 @@ class FakeMain : public core::Window {
   core::MenuItem Off{"Off", "&Off"};  // disabled
   core::MenuItem Sep{"Sep", core::MenuItem::kSeparator};
   core::MenuItem Quit{"Quit", "&Quit"};
+  core::ListBox Names{"Names"};        // "a", "b": a click copies into Entry, a double-click removes
+  core::FolderList Folder{"Folder"};  // lists one folder "sub" whatever is open
 };
 
 class FakeProgram : public session::Subject {

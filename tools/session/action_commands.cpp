@@ -1,7 +1,12 @@
 #include "session/action_commands.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "core/button.h"
 #include "core/check_box.h"
+#include "core/folder_list.h"
+#include "core/list_box.h"
 #include "core/menu_item.h"
 #include "core/step_failure.h"
 #include "core/text_box.h"
@@ -33,6 +38,39 @@ void Click(Session& s, const Args& a) {
   if (!item.Enabled())
     throw ScriptError(ref.Written() + " is disabled: the operator cannot choose it");
   s.Event([&item] { item.Click(); });
+}
+
+// The index of the item `text` in a list, or a ScriptError listing what the list holds.
+int ItemIndex(const core::ListBox& list, const ControlRef& ref, const std::string& text) {
+  const auto& items = list.Items();
+  auto found = std::find(items.begin(), items.end(), text);
+  if (found != items.end()) return static_cast<int>(found - items.begin());
+  std::string held;
+  for (const auto& item : items) held += " " + Quoted(item);
+  throw ScriptError(ref.Written() + " holds no item " + Quoted(text) +
+                    (held.empty() ? "; it is empty" : "; it holds" + held));
+}
+
+void ClickItem(Session& s, const Args& a) {
+  const ControlRef& ref = a.Control(0);
+  auto& list = As<core::ListBox>(FindControl(s.Program(), ref), ref, "list", "");
+  int index = ItemIndex(list, ref, a.Text(1));
+  s.Event([&list, index] { list.Click(index); });
+}
+
+void DoubleClickItem(Session& s, const Args& a) {
+  const ControlRef& ref = a.Control(0);
+  auto& list = As<core::ListBox>(FindControl(s.Program(), ref), ref, "list", "");
+  int index = ItemIndex(list, ref, a.Text(1));
+  s.Event([&list, index] { list.DblClick(index); });
+}
+
+void OpenFolder(Session& s, const Args& a) {
+  const ControlRef& ref = a.Control(0);
+  auto& folders = As<core::FolderList>(FindControl(s.Program(), ref), ref, "folder list", "");
+  std::error_code ec;
+  if (!std::filesystem::is_directory(a.Text(1), ec)) throw ScriptError("no folder " + Quoted(a.Text(1)));
+  s.Event([&folders, &a] { folders.Open(a.Text(1)); });
 }
 
 void Type(Session& s, const Args& a) {
@@ -151,6 +189,9 @@ const std::vector<Form>& ActionForms() {
       {"set <Name> <\"text\">", Phase::Anytime, SetValue},
       {"packet-defaults <field=value...>", Phase::Anytime, PacketDefaults},
       {"mark", Phase::Anytime, Mark},
+      {"click <Window.Control> <\"text\">", Phase::Running, ClickItem},
+      {"double-click <Window.Control> <\"text\">", Phase::Running, DoubleClickItem},
+      {"open <Window.Control> <\"text\">", Phase::Running, OpenFolder},
       {"click <Window.Control>", Phase::Running, Click},
       {"type <Window.Control> <\"text\">", Phase::Running, Type},
       {"check <Window.Control> 0|1|2", Phase::Running, Check},

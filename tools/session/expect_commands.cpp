@@ -6,6 +6,8 @@
 
 #include "core/button.h"
 #include "core/check_box.h"
+#include "core/folder_list.h"
+#include "core/list_box.h"
 #include "core/label.h"
 #include "core/menu_item.h"
 #include "core/text_box.h"
@@ -50,6 +52,7 @@ std::string TextOf(const core::Control& control, const ControlRef& ref) {
   if (auto* button = dynamic_cast<const core::Button*>(&control)) return button->Caption();
   if (auto* box = dynamic_cast<const core::CheckBox*>(&control)) return box->Caption();
   if (auto* item = dynamic_cast<const core::MenuItem*>(&control)) return item->Caption();
+  if (auto* list = dynamic_cast<const core::ListBox*>(&control)) return list->Selected();
   throw ScriptError(ref.Written() + " is a " + KindOf(control) + " and shows no text");
 }
 
@@ -230,6 +233,34 @@ void Files(Session& s, const Args& a) {
   s.Check(actual == expected, "files " + QuotedList(expected), "files " + QuotedList(actual));
 }
 
+// A file whose text holds the date and time of the save: <DATE> and <TIME> stand for the clock's
+// long date and long time forms.
+void FileStamped(Session& s, const Args& a) {
+  std::string expected = a.Text(1);
+  const doubles::FakeClock& clock = s.World().Clock();
+  for (const auto& [name, form] : {std::pair<std::string, std::string>{"<DATE>", clock.LongDate()},
+                                   std::pair<std::string, std::string>{"<TIME>", clock.LongTime()}}) {
+    for (std::size_t at = expected.find(name); at != std::string::npos; at = expected.find(name, at + form.size())) {
+      expected.replace(at, name.size(), form);
+    }
+  }
+  auto contents = ReadWhole(s.World().PathOf(a.Text(0)));
+  s.Check(contents == expected, Quoted(expected), contents ? Quoted(*contents) : "no file " + a.Text(0));
+}
+
+// The items of a list, or the folders a folder list shows.
+void Items(Session& s, const Args& a) {
+  const ControlRef& ref = a.Control(0);
+  core::Control& control = FindControl(s.Program(), ref);
+  std::vector<std::string> actual;
+  if (auto* folders = dynamic_cast<core::FolderList*>(&control)) {
+    actual = folders->Folders();
+  } else {
+    actual = As<core::ListBox>(control, ref, "list", "").Items();
+  }
+  s.Check(actual == a.Texts(1), "items " + QuotedList(a.Texts(1)), "items " + QuotedList(actual));
+}
+
 void PortState(Session& s, const Args& a) {
   std::string actual = s.World().Port().PortOpen() ? "open" : "closed";
   s.Check(actual == a.Text(0), "port " + a.Text(0), "port " + actual);
@@ -261,12 +292,14 @@ const std::vector<Form>& ExpectForms() {
       {"expect draw-count <count>", Phase::Anytime, DrawCount},
       {"expect file <\"path\"> <\"text\">", Phase::Anytime, File},
       {"expect file <\"path\"> contains <\"text\">", Phase::Anytime, FileContains},
+      {"expect file <\"path\"> stamped <\"text\">", Phase::Anytime, FileStamped},
       {"expect no-file <\"path\">", Phase::Anytime, NoFile},
       {"expect files <\"path\"> <\"text\"...>", Phase::Anytime, Files},
       {"expect port open|closed", Phase::Anytime, PortState},
       {"expect port opens <count>", Phase::Anytime, PortOpens},
       {"expect ended", Phase::Anytime, Ended},
       {"expect running", Phase::Anytime, Running},
+      {"expect <Window.Control> items <\"text\"...>", Phase::Anytime, Items},
       {"expect <Window.Control> <\"text\">", Phase::Anytime, ControlText},
       {"expect <Window.Control> visible|hidden|checked|unchecked|enabled|disabled", Phase::Anytime,
        ControlState},

@@ -2,6 +2,8 @@
 
 #include "core/button.h"
 #include "core/check_box.h"
+#include "core/folder_list.h"
+#include "core/list_box.h"
 #include "core/label.h"
 #include "core/menu_item.h"
 #include "core/text_box.h"
@@ -41,6 +43,8 @@ std::string ValueOf(const Subject& program, const std::string& name) {
 
 std::string KindOf(const core::Control& control) {
   if (dynamic_cast<const core::CaptionBox*>(&control)) return "caption box";
+  if (dynamic_cast<const core::FolderList*>(&control)) return "folder list";
+  if (dynamic_cast<const core::ListBox*>(&control)) return "list";
   if (dynamic_cast<const core::TextBox*>(&control)) return "text box";
   if (dynamic_cast<const core::Button*>(&control)) return "button";
   if (dynamic_cast<const core::CheckBox*>(&control)) return "check box";

@@ -4,7 +4,7 @@
 
 namespace core {
 
-// Modal dialogs. Both block the handler that raised them until the operator answers.
+// Modal dialogs. Each blocks the handler that raised it until the operator answers.
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -13,6 +13,8 @@ class Dialogs {
   // A text prompt; returns the typed text, or empty text when cancelled.
   virtual std::string InputBox(const std::string& prompt, const std::string& title,
                                const std::string& defaultAnswer) = 0;
+  // A question with Yes and No buttons; true for Yes.
+  virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
 };
 
 }  // namespace core

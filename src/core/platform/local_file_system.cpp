@@ -9,6 +9,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/platform/mounted_volumes.h"
+
 namespace core {
 namespace fs = std::filesystem;
 
@@ -76,7 +78,14 @@ FileResult LocalFileSystem::MakeDir(const std::string& path) {
   return FromErrorCode(ec);
 }
 
-std::vector<std::string> LocalFileSystem::ListDrives() const { return {RootFolder()}; }
+// The home folder first, the stand-in for "C:\", then the mounted volumes.
+std::vector<std::string> LocalFileSystem::ListDrives() const {
+  std::vector<std::string> drives{RootFolder()};
+  for (const std::string& volume : MountedVolumes()) {
+    if (volume != RootFolder()) drives.push_back(volume);
+  }
+  return drives;
+}
 
 std::vector<std::string> LocalFileSystem::ListDirs(const std::string& path) const {
   return SortedNames(Resolve(path), true);

@@ -1,20 +1,19 @@
-#include "app/leak_folder.h"
+#include "records/leak_folder.h"
 
-namespace app {
+namespace records {
 
-void LeakFolder::SetUp() {
+void LeakFolder::MakeLeakFolderCurrent(const std::string& promptTitle) {
   core::FileResult result = files_.ChangeDir(loadForm_.SelectedPath.Text());
   if (result.error == core::FileError::PathNotFound) {
-    Prompt();
+    Prompt(promptTitle);
   } else if (result.error != core::FileError::None) {
     dialogs_.MessageBox(kAccessError);
   }
 }
 
-void LeakFolder::Prompt() {
+void LeakFolder::Prompt(const std::string& title) {
   std::string answer = dialogs_.InputBox(
-      "Path " + loadForm_.SelectedPath.Text() + " not found. Enter new path to create",
-      "Path Where KM4400 Leak Files Will Be Saved", "");
+      "Path " + loadForm_.SelectedPath.Text() + " not found. Enter new path to create", title, "");
   if (answer.empty()) {
     UseRoot();
     return;
@@ -39,4 +38,4 @@ void LeakFolder::UseRoot() {
   loadForm_.SelectedPath.SetText(files_.RootFolder());
 }
 
-}  // namespace app
+}  // namespace records
