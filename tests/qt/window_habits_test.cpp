@@ -56,7 +56,7 @@ class WindowHabits : public ::testing::Test {
 TEST_F(WindowHabits, EscapeClosesEveryWindowWithACloseOrCancelButton) {
   app::Program& p = qt_->Program();
   for (core::Window* window : std::initializer_list<core::Window*>{
-           &p.status, &p.serialForm, &p.graphSetup, &p.penColour, &p.about}) {
+           &p.status, &p.serialForm, &p.graphSetup, &p.penColour, &p.about, &p.loadForm}) {
     Escape(*window);
     EXPECT_FALSE(window->Visible()) << window->Name();
   }
