@@ -7,7 +7,9 @@ set -euo pipefail
 build="$1"
 version="$2"
 scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
+pid=""
+# A failed check never leaves the installed program running.
+trap '[ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 (cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) ||
@@ -62,6 +64,7 @@ kill -0 "$pid" 2>/dev/null || { cat "$scratch/daq.log"; fail "the installed prog
 kill -TERM "$pid"
 status=0
 wait "$pid" || status=$?
+pid=""
 [ "$status" -eq 0 ] || { cat "$scratch/daq.log"; fail "exit status $status"; }
 [ -f "$work/testconfig.txt" ] || fail "no settings file written at the end"
 echo "PASS: $(basename "$deb") holds the three programs, desktop entry and icons; installed, it starts and ends cleanly"
