@@ -14,7 +14,9 @@
 
 #include "app/program.h"
 #include "core/platform/local_file_system.h"
+#include "qt/picture_surface.h"
 #include "qt/program_views.h"
+#include "qt/qt_printer.h"
 #include "qt/qt_clock.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_serial_port.h"
@@ -60,9 +62,11 @@ int main(int argc, char** argv) {
   qtui::RasterSurface chart(application.devicePixelRatio());
   qtui::QtClock clock;
   qtui::QtDialogs dialogs(app::LeakMainForm::kTitle);
+  qtui::PictureSurface picture(application.devicePixelRatio());
+  qtui::QtPrinter printer;
   core::LocalFileSystem files(folder.path().toStdString(), (folder.path() + "/home").toStdString());
-  program.emplace(app::Platform{port, chart, clock, dialogs, files});
-  qtui::ProgramViews views(*program, chart);
+  program.emplace(app::Platform{port, chart, clock, dialogs, files, picture, printer});
+  qtui::ProgramViews views(*program, chart, picture);
   FirstPaint firstPaint;
   program->Form_Load();
   program->mainForm.Show();

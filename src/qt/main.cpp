@@ -8,7 +8,9 @@
 #include "app/program.h"
 #include "core/platform/local_file_system.h"
 #include "qt/event_batches.h"
+#include "qt/picture_surface.h"
 #include "qt/program_views.h"
+#include "qt/qt_printer.h"
 #include "qt/qt_clock.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_serial_port.h"
@@ -28,10 +30,12 @@ int main(int argc, char** argv) {
   qtui::RasterSurface chart(application.devicePixelRatio());
   qtui::QtClock clock;
   qtui::QtDialogs dialogs(app::LeakMainForm::kTitle);
+  qtui::PictureSurface picture(application.devicePixelRatio());
+  qtui::QtPrinter printer;
   core::LocalFileSystem files(QDir::currentPath().toStdString(), QDir::homePath().toStdString());
-  program.emplace(app::Platform{port, chart, clock, dialogs, files});
+  program.emplace(app::Platform{port, chart, clock, dialogs, files, picture, printer});
 
-  qtui::ProgramViews views(*program, chart);
+  qtui::ProgramViews views(*program, chart, picture);
   program->OnEnd([] { QCoreApplication::quit(); });
   qtui::AfterEachBatch(application, [&program] { program->AfterEvents(); });
   program->Form_Load();

@@ -9,14 +9,16 @@
 #include "qt/main_window_view.h"
 #include "qt/pen_colour_view.h"
 #include "qt/port_devices_dialog.h"
+#include "qt/print_draw_form_view.h"
 #include "qt/serial_form_view.h"
 #include "qt/setup_view.h"
 #include "qt/status_view.h"
 
 namespace qtui {
 
-ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart)
-    : program_(program), chart_(chart) {
+ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart,
+                           PictureSurface& picture)
+    : program_(program), chart_(chart), picture_(picture) {
   views_.Add(
       program.mainForm, [this] { return BuildMainWindowView(program_.mainForm, chart_); },
       [this] { program_.Form_Unload(); });
@@ -34,6 +36,9 @@ ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart)
                [this](QWidget* owner) { return BuildAboutView(program_.about, owner); });
   AddSecondary(program.loadForm,
                [this](QWidget* owner) { return BuildLoadFormView(program_.loadForm, owner); });
+  AddSecondary(program.printDrawForm, [this](QWidget* owner) {
+    return BuildPrintDrawFormView(program_.printDrawForm, picture_, owner);
+  });
   program.mainForm.PortDevices.OnClick([this] { OpenPortDevices(); });
   // While stored files are drawn the windows answer and the chart repaints.
   program.OnPendingEvents([] { QCoreApplication::processEvents(); });

@@ -10,6 +10,7 @@ class QMainWindow;
 
 namespace qtui {
 
+class PictureSurface;
 class RasterSurface;
 
 // The widget views of a program's windows, each built the first time its window is shown,
@@ -17,7 +18,7 @@ class RasterSurface;
 // down; closing any other window hides it.
 class ProgramViews {
  public:
-  ProgramViews(app::Program& program, RasterSurface& chart);
+  ProgramViews(app::Program& program, RasterSurface& chart, PictureSurface& picture);
   ProgramViews(const ProgramViews&) = delete;
   ProgramViews& operator=(const ProgramViews&) = delete;
   ~ProgramViews();
@@ -33,6 +34,7 @@ class ProgramViews {
 
   app::Program& program_;
   RasterSurface& chart_;
+  PictureSurface& picture_;
   WindowViews views_;
   QPointer<PortDevicesDialog> portDevices_;
 };
