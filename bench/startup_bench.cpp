@@ -9,18 +9,10 @@
 #include <QTimer>
 #include <cstdio>
 #include <fstream>
-#include <optional>
 #include <string>
 
-#include "app/program.h"
 #include "core/platform/local_file_system.h"
-#include "qt/picture_surface.h"
-#include "qt/program_views.h"
-#include "qt/qt_printer.h"
-#include "qt/qt_clock.h"
-#include "qt/qt_dialogs.h"
-#include "qt/qt_serial_port.h"
-#include "qt/raster_surface.h"
+#include "qt/qt_program.h"
 
 namespace {
 
@@ -57,20 +49,11 @@ int main(int argc, char** argv) {
   QTemporaryDir folder;  // a start folder and a leak folder of its own
   QDir(folder.path()).mkpath("home/Leak");
 
-  std::optional<app::Program> program;
-  qtui::QtSerialPort port([](int number) { return acquisition::PortDevices::DefaultDevice(number); });
-  qtui::RasterSurface chart(application.devicePixelRatio());
-  qtui::QtClock clock;
-  qtui::QtDialogs dialogs(app::LeakMainForm::kTitle);
-  qtui::PictureSurface picture(application.devicePixelRatio());
-  qtui::QtPrinter printer;
   core::LocalFileSystem files(folder.path().toStdString(), (folder.path() + "/home").toStdString());
-  program.emplace(app::Platform{port, chart, clock, dialogs, files, picture, printer});
-  qtui::ProgramViews views(*program, chart, picture);
+  qtui::QtProgram program(files);
   FirstPaint firstPaint;
-  program->Form_Load();
-  program->mainForm.Show();
-  QMainWindow* window = views.MainWindow();
+  program.Start();
+  QMainWindow* window = program.Views().MainWindow();
   if (!window) return 1;
   firstPaint.window = window;
   application.installEventFilter(&firstPaint);

@@ -16,6 +16,7 @@ constexpr core::Rgb kLightGreen = core::MakeRgb(192, 255, 192);
 constexpr core::Rgb kLightRed = core::MakeRgb(255, 192, 192);
 // Unread characters beyond this many receive thresholds mean the program has fallen behind.
 constexpr int kOverrunThresholds = 5;
+constexpr char kStx = '\x02';
 
 // Clears a flag however the scope is left.
 struct FlagReset {
@@ -24,6 +25,22 @@ struct FlagReset {
 };
 
 }  // namespace
+
+std::vector<std::string> ChunksByPacket(const std::string& text) {
+  std::vector<std::string> chunks;
+  std::size_t start = 0;
+  // The first chunk runs up to the second STX, so that it holds the first packet beginning in
+  // the text together with whatever came before it.
+  std::size_t stx = text.find(kStx);
+  if (stx != std::string::npos) stx = text.find(kStx, stx + 1);
+  while (stx != std::string::npos) {
+    chunks.push_back(text.substr(start, stx - start));
+    start = stx;
+    stx = text.find(kStx, stx + 1);
+  }
+  chunks.push_back(text.substr(start));
+  return chunks;
+}
 
 ReceivePath::ReceivePath(core::SerialPort& port, ReceivePathControls controls,
                          AcquisitionState& state, PacketDecoder& decoder,
@@ -51,18 +68,30 @@ void ReceivePath::MSComm1_OnComm() {
   }
   inEvent_ = true;
   FlagReset reset{inEvent_};
-  do {
+  HandleChunk(port_.Input());
+  // Characters that came while a box waited inside this event raised no event of their own,
+  // or one that was held back. Each would have carried about one packet: catch up on them one
+  // packet at a time, so that every packet is decoded, not just the first.
+  while (deferred_ || loopRanInside_) {
+    bool raised = deferred_;
     deferred_ = false;
-    // A failing step ends this event's handling, never the program.
-    core::Guarded([this] {
-      state_.CurrentChunk = port_.Input();
-      std::string joined = state_.PreviousChunk + state_.CurrentChunk;
-      decoder_.Parse(joined);
-      c_.joinedText.SetText(state_.CurrentChunk + state_.PreviousChunk);
-      c_.eventCount.SetText(core::NumberText(core::NumericValue(c_.eventCount.Text()) + 1));
-      state_.PreviousChunk = state_.CurrentChunk;
-    });
-  } while (deferred_);
+    loopRanInside_ = false;
+    std::string waiting = port_.Input();
+    if (waiting.empty() && !raised) break;
+    for (const std::string& chunk : ChunksByPacket(waiting)) HandleChunk(chunk);
+  }
+}
+
+void ReceivePath::HandleChunk(const std::string& chunk) {
+  // A failing step ends this event's handling, never the program.
+  core::Guarded([&] {
+    state_.CurrentChunk = chunk;
+    std::string joined = state_.PreviousChunk + state_.CurrentChunk;
+    decoder_.Parse(joined);
+    c_.joinedText.SetText(state_.CurrentChunk + state_.PreviousChunk);
+    c_.eventCount.SetText(core::NumberText(core::NumericValue(c_.eventCount.Text()) + 1));
+    state_.PreviousChunk = state_.CurrentChunk;
+  });
 }
 
 void ReceivePath::Setup_Item_Click(int index) {
@@ -102,6 +131,11 @@ void ReceivePath::ShowStopped() {
 }
 
 void ReceivePath::AfterEvents() {
+  // Inside an unfinished event (a box is open) nobody may read yet: nothing has fallen behind.
+  if (inEvent_) {
+    loopRanInside_ = true;
+    return;
+  }
   if (!watching_) return;
   if (!port_.PortOpen()) {
     watching_ = false;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "acquisition/acquisition_state.h"
 #include "acquisition/packet_decoder.h"
@@ -20,6 +22,10 @@ struct ReceivePathControls {
   core::TextBox& eventCount;      // SerialForm.Text2
   core::TextBox& notice;          // LeakMainForm.Notice
 };
+
+// Characters held back while an event was handled, cut into the chunks that one event each
+// would have read: every chunk but the first begins with an STX, and each holds one.
+std::vector<std::string> ChunksByPacket(const std::string& text);
 
 // The serial link (MSComm1): port selection, Start/Stop Plotting, the communication event
 // and the overrun watch. A communication event runs to completion; one raised while another
@@ -41,6 +47,7 @@ class ReceivePath {
 
  private:
   void SelectPort(int index);
+  void HandleChunk(const std::string& chunk);
 
   core::SerialPort& port_;
   ReceivePathControls c_;
@@ -50,6 +57,7 @@ class ReceivePath {
   bool watching_ = false;
   bool inEvent_ = false;
   bool deferred_ = false;
+  bool loopRanInside_ = false;  // an event loop (a box) ran while an event was handled
 };
 
 }  // namespace acquisition

@@ -19,7 +19,7 @@ void Program::Form_Load() {
     auto text = platform_.files.ReadFile(path);
     if (text) {
       config = Configuration::Parse(*text);
-    } else if (platform_.files.FileExists(path)) {
+    } else if (platform_.files.PathExists(path)) {
       platform_.dialogs.MessageBox(records::LeakFolder::kAccessError);
     }
     setup.EnsureLoaded();
@@ -47,7 +47,6 @@ void Program::Form_Load() {
   scaleState.TimeMultiplier = 1;
   core::Guarded([&] { platform_.chart.SetVisible(true); });
   core::Guarded([&] { canvas_.SetChartScale(); });
-  core::Guarded([&] { serialForm.EnsureLoaded(); });
   mainForm.Show();
 }
 

@@ -20,12 +20,19 @@ class TextBox : public Control {
   bool MultiLine() const { return multiLine_; }
   void SetMultiLine(bool multiLine) { multiLine_ = multiLine; }
   void OnChange(std::function<void()> action) { change_ = std::move(action); }
+  // The operator has finished editing the box (Enter, Tab, leaving it, closing its window):
+  // runs the end action once after any change, for checks that must not interrupt typing
+  // half a number.
+  void EndEdit();
+  void OnEditEnd(std::function<void()> action) { editEnd_ = std::move(action); }
 
  private:
   std::string text_;
   bool readOnly_;
   bool multiLine_ = false;
   std::function<void()> change_;
+  std::function<void()> editEnd_;
+  bool changedSinceEdit_ = false;
 };
 
 // A read-only caption box.

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "core/text_box.h"
+
 namespace core {
 
 void Window::EnsureLoaded() {
@@ -19,6 +21,9 @@ void Window::Show() {
 
 void Window::Hide() {
   if (!visible_) return;
+  for (const auto& [name, control] : controls_) {
+    if (auto* box = dynamic_cast<TextBox*>(control)) box->EndEdit();
+  }
   visible_ = false;
   Notify();
 }

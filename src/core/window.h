@@ -28,6 +28,7 @@ class Window {
   void EnsureLoaded();
   // Shows the window without blocking and brings it to the front.
   void Show();
+  // Hides the window, first ending the editing of its boxes.
   void Hide();
   // How many times the window was brought to the front; views raise on every increase.
   int RaiseCount() const { return raiseCount_; }

@@ -10,8 +10,8 @@
 
 namespace qtui {
 
-QWidget* BuildAboutView(app::About& model, QWidget* owner) {
-  QWidget* window = MakeWindow(owner);
+QWidget* BuildAboutView(app::About& model) {
+  QWidget* window = MakeWindow();
   auto* layout = new QVBoxLayout;
   QGroupBox* frame = MakeFrame(QString(), *window);
   auto* lines = new QVBoxLayout(frame);

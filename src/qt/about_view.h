@@ -7,6 +7,6 @@ class QWidget;
 namespace qtui {
 
 // The About window: a frame with the program's name and version, and Close.
-QWidget* BuildAboutView(app::About& model, QWidget* owner);
+QWidget* BuildAboutView(app::About& model);
 
 }  // namespace qtui

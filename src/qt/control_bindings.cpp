@@ -3,11 +3,12 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include "qt/coloured_button.h"
 
 namespace qtui {
 namespace {
@@ -69,6 +70,7 @@ QLineEdit* MakeLineEdit(core::TextBox& box, QWidget& parent) {
   // The model may correct what was typed ("12000" becomes "9999"); the observer shows it.
   QObject::connect(edit, &QLineEdit::textEdited, edit,
                    [&box](const QString& text) { box.SetText(ModelText(text)); });
+  QObject::connect(edit, &QLineEdit::editingFinished, edit, [&box] { box.EndEdit(); });
   MirrorWidget(box, *edit, [&box, edit] {
     QString text = DisplayText(box.Text());
     if (edit->text() != text) edit->setText(text);
@@ -111,14 +113,12 @@ QLabel* MakeFixedText(const QString& text, QWidget& parent) {
 }
 
 QPushButton* MakeButton(core::Button& button, QWidget& parent) {
-  auto* push = new QPushButton(&parent);
+  auto* push = new ColouredButton(&parent);
   QObject::connect(push, &QPushButton::clicked, push, [&button] { button.Click(); });
-  QPalette standard = push->palette();
-  MirrorWidget(button, *push, [&button, push, standard] {
+  MirrorWidget(button, *push, [&button, push] {
     push->setText(QString::fromStdString(button.Caption()));
-    QPalette palette = standard;
-    if (auto colour = button.BackColour()) palette.setColor(QPalette::Button, ToQColor(*colour));
-    push->setPalette(palette);
+    auto colour = button.BackColour();
+    push->SetColour(colour ? std::optional<QColor>(ToQColor(*colour)) : std::nullopt);
   });
   return push;
 }

@@ -10,7 +10,7 @@
 
 namespace qtui {
 
-QWidget* MakeWindow(QWidget* owner) { return new QWidget(owner, Qt::Dialog); }
+QWidget* MakeWindow() { return new QWidget(nullptr, Qt::Window); }
 
 void FixWindowSize(QWidget& window, QLayout& layout) {
   window.setLayout(&layout);

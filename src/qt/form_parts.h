@@ -13,8 +13,9 @@ namespace qtui {
 
 // Small pieces the window views are built from.
 
-// A secondary window, owned by `owner` (the main window) when there is one.
-QWidget* MakeWindow(QWidget* owner);
+// A secondary window: a top-level window of its own, not owned by the main window, so the
+// operator can bring the main window in front of it.
+QWidget* MakeWindow();
 // The window keeps the size its contents need, as the design's fixed dialogs do.
 void FixWindowSize(QWidget& window, QLayout& layout);
 // A frame with a caption; an empty caption gives a plain frame.

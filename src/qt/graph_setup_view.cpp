@@ -51,8 +51,8 @@ QGroupBox* LeakLimitFrame(scaling::GraphSetup& m, QWidget& window) {
 
 }  // namespace
 
-QWidget* BuildGraphSetupView(scaling::GraphSetup& model, QWidget* owner) {
-  QWidget* window = MakeWindow(owner);
+QWidget* BuildGraphSetupView(scaling::GraphSetup& model) {
+  QWidget* window = MakeWindow();
   auto* layout = new QVBoxLayout;
   layout->addWidget(PropertiesFrame(model, *window));
   layout->addWidget(ScalingFrame(model, *window));

@@ -8,6 +8,6 @@ namespace qtui {
 
 // The GraphSetup window: the trend recorder's properties with the time increment button, the
 // instrument's scaling data, the leak limit switch, Rescale and Close.
-QWidget* BuildGraphSetupView(scaling::GraphSetup& model, QWidget* owner);
+QWidget* BuildGraphSetupView(scaling::GraphSetup& model);
 
 }  // namespace qtui

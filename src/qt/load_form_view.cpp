@@ -66,8 +66,8 @@ QVBoxLayout* ChosenColumn(records::LoadForm& m, QWidget& window) {
 
 }  // namespace
 
-QWidget* BuildLoadFormView(records::LoadForm& model, QWidget* owner) {
-  QWidget* window = MakeWindow(owner);
+QWidget* BuildLoadFormView(records::LoadForm& model) {
+  QWidget* window = MakeWindow();
   auto* layout = new QVBoxLayout;
   auto* columns = new QHBoxLayout;
   columns->addLayout(BrowseColumn(model, *window));

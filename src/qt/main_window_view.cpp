@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
+#include <vector>
 
 #include "qt/badge_picture.h"
 #include "qt/chart_view.h"
@@ -24,42 +25,54 @@ namespace {
 
 using Geometry = MainWindowGeometry;
 
-QFont AxisFont(const QWidget& client) {
-  // Small enough that "100" or "22.5" fits the strip left of the chart.
-  QFont font = client.font();
-  font.setPointSizeF(font.pointSizeF() * 0.8);
-  return font;
-}
+// The widgets placed around the chart, arranged again whenever a flow label changes.
+struct ChartParts {
+  QWidget* client;
+  ChartView* chart;
+  std::vector<QLabel*> axis;
+  std::vector<QLabel*> timeAxis;
+  QGroupBox* frame;
+};
 
-// The axis font, made smaller for a caption too wide for its label ("8999.1"), so the label
-// never shows a clipped, misleading number.
-QFont FittingFont(const QFont& font, const QString& text, int width) {
-  QFont fitted = font;
-  constexpr qreal kSmallest = 4.0;
-  while (QFontMetrics(fitted).horizontalAdvance(text) > width && fitted.pointSizeF() > kSmallest) {
-    fitted.setPointSizeF(std::max(kSmallest, fitted.pointSizeF() - 0.5));
+// Makes the label column as wide as the widest flow label of the current scale, so every
+// label stands whole at the window's own font size, and places everything from there.
+void Arrange(const ChartParts& parts) {
+  QFontMetrics metrics(parts.client->font());
+  int widest = 0;
+  for (QLabel* label : parts.axis)
+    widest = std::max(widest, metrics.horizontalAdvance(label->text()));
+  Geometry geometry(widest);
+  parts.chart->setGeometry(geometry.Chart());
+  for (int i = 0; i < static_cast<int>(parts.axis.size()); ++i) {
+    parts.axis[static_cast<std::size_t>(i)]->setGeometry(geometry.AxisLabel(i, metrics.height()));
   }
-  return fitted;
+  QSize timeSize(60, metrics.height());
+  for (int i = 0; i < static_cast<int>(parts.timeAxis.size()); ++i) {
+    parts.timeAxis[static_cast<std::size_t>(i)]->setGeometry(geometry.TimeAxisLabel(i, timeSize));
+  }
+  QRect frameRect = geometry.ControlFrame(metrics.height() + 2, parts.frame->sizeHint().height());
+  parts.frame->setGeometry(frameRect);
+  parts.client->setFixedSize(geometry.ClientSize(frameRect));
 }
 
-void AddAxisLabels(app::LeakMainForm& m, QWidget& client) {
-  QFont font = AxisFont(client);
-  int height = QFontMetrics(font).height();
-  for (int i = 0; i < static_cast<int>(m.Axis.size()); ++i) {
-    core::Label& axis = *m.Axis[static_cast<std::size_t>(i)];
-    QLabel* label = MakeLabel(axis, client);
+std::vector<QLabel*> AxisLabels(app::LeakMainForm& m, QWidget& client) {
+  std::vector<QLabel*> labels;
+  for (auto& axis : m.Axis) {
+    QLabel* label = MakeLabel(*axis, client);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setGeometry(Geometry::AxisLabel(i, height));
-    Mirror(axis, *label,
-           [label, font] { label->setFont(FittingFont(font, label->text(), label->width())); });
+    labels.push_back(label);
   }
-  QSize timeSize(60, height);
-  for (int i = 0; i < static_cast<int>(m.TimeAxis.size()); ++i) {
-    QLabel* label = MakeLabel(*m.TimeAxis[static_cast<std::size_t>(i)], client);
-    label->setFont(font);
+  return labels;
+}
+
+std::vector<QLabel*> TimeAxisLabels(app::LeakMainForm& m, QWidget& client) {
+  std::vector<QLabel*> labels;
+  for (auto& time : m.TimeAxis) {
+    QLabel* label = MakeLabel(*time, client);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setGeometry(Geometry::TimeAxisLabel(i, timeSize));
+    labels.push_back(label);
   }
+  return labels;
 }
 
 QLineEdit* SizedEdit(core::TextBox& box, int characters, QWidget& parent) {
@@ -93,6 +106,8 @@ QGroupBox* ControlFrame(app::LeakMainForm& m, QWidget& client) {
   grid->addLayout(ControlRow(m, *frame), 0, 0);
   QLineEdit* notice = MakeLineEdit(m.Notice, *frame);
   notice->setFrame(false);
+  // What the program says: selectable and copyable with the mouse, never a Tab stop.
+  notice->setFocusPolicy(Qt::ClickFocus);
   notice->setStyleSheet("QLineEdit { background: transparent; color: #a01010; }");
   grid->addWidget(notice, 1, 0);
   grid->addWidget(new BadgePicture(*frame), 0, 1, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
@@ -106,14 +121,9 @@ QMainWindow* BuildMainWindowView(app::LeakMainForm& model, RasterSurface& chart)
   auto* window = new QMainWindow;
   AddMenuItems(*window->menuBar(), model.MenuBar());
   auto* client = new QWidget(window);
-  auto* chartView = new ChartView(chart, *client);
-  chartView->setGeometry(QRect(Geometry::kChart.topLeft(), chartView->sizeHint()));
-  AddAxisLabels(model, *client);
-  QGroupBox* frame = ControlFrame(model, *client);
-  int timeAxisHeight = QFontMetrics(AxisFont(*client)).height() + 2;
-  QRect frameRect = Geometry::ControlFrame(timeAxisHeight, frame->sizeHint().height());
-  frame->setGeometry(frameRect);
-  client->setFixedSize(Geometry::ClientSize(frameRect));
+  ChartParts parts{client, new ChartView(chart, *client), AxisLabels(model, *client),
+                   TimeAxisLabels(model, *client), ControlFrame(model, *client)};
+  for (auto& axis : model.Axis) Mirror(*axis, *client, [parts] { Arrange(parts); });
   window->setCentralWidget(client);
   window->layout()->setSizeConstraint(QLayout::SetFixedSize);
   return window;

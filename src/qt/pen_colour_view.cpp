@@ -54,8 +54,8 @@ QGroupBox* PlotNumberFrame(trend::PenColour& m, QWidget& window) {
 
 }  // namespace
 
-QWidget* BuildPenColourView(trend::PenColour& model, QWidget* owner) {
-  QWidget* window = MakeWindow(owner);
+QWidget* BuildPenColourView(trend::PenColour& model) {
+  QWidget* window = MakeWindow();
   auto* columns = new QHBoxLayout;
   columns->addLayout(ColourRows(model, *window));
   auto* right = new QVBoxLayout;

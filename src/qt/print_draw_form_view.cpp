@@ -25,9 +25,8 @@ void Place(QPushButton& button, const QRect& at) {
 
 }  // namespace
 
-QWidget* BuildPrintDrawFormView(reports::Print_Draw_Form& model, PictureSurface& picture,
-                                QWidget* owner) {
-  QWidget* window = MakeWindow(owner);
+QWidget* BuildPrintDrawFormView(reports::Print_Draw_Form& model, PictureSurface& picture) {
+  QWidget* window = MakeWindow();
   auto* view = new PictureView(picture, *window);
   view->setGeometry(FromTwips(0, 0, 11655, 6975));
   view->setToolTip(QString::fromStdString(model.picEnroll.ToolTip()));

@@ -1,7 +1,10 @@
 #include "qt/program_views.h"
 
 #include <QCoreApplication>
+#include <QLayout>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
 
 #include "qt/about_view.h"
 #include "qt/graph_setup_view.h"
@@ -13,6 +16,7 @@
 #include "qt/serial_form_view.h"
 #include "qt/setup_view.h"
 #include "qt/status_view.h"
+#include "qt/window_placement.h"
 
 namespace qtui {
 
@@ -22,23 +26,15 @@ ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart,
   views_.Add(
       program.mainForm, [this] { return BuildMainWindowView(program_.mainForm, chart_); },
       [this] { program_.Form_Unload(); });
-  AddSecondary(program.setup,
-               [this](QWidget* owner) { return BuildSetupView(program_.setup, owner); });
-  AddSecondary(program.status,
-               [this](QWidget* owner) { return BuildStatusView(program_.status, owner); });
-  AddSecondary(program.serialForm,
-               [this](QWidget* owner) { return BuildSerialFormView(program_.serialForm, owner); });
-  AddSecondary(program.graphSetup,
-               [this](QWidget* owner) { return BuildGraphSetupView(program_.graphSetup, owner); });
-  AddSecondary(program.penColour,
-               [this](QWidget* owner) { return BuildPenColourView(program_.penColour, owner); });
-  AddSecondary(program.about,
-               [this](QWidget* owner) { return BuildAboutView(program_.about, owner); });
-  AddSecondary(program.loadForm,
-               [this](QWidget* owner) { return BuildLoadFormView(program_.loadForm, owner); });
-  AddSecondary(program.printDrawForm, [this](QWidget* owner) {
-    return BuildPrintDrawFormView(program_.printDrawForm, picture_, owner);
-  });
+  AddSecondary(program.setup, [this] { return BuildSetupView(program_.setup); });
+  AddSecondary(program.status, [this] { return BuildStatusView(program_.status); });
+  AddSecondary(program.serialForm, [this] { return BuildSerialFormView(program_.serialForm); });
+  AddSecondary(program.graphSetup, [this] { return BuildGraphSetupView(program_.graphSetup); });
+  AddSecondary(program.penColour, [this] { return BuildPenColourView(program_.penColour); });
+  AddSecondary(program.about, [this] { return BuildAboutView(program_.about); });
+  AddSecondary(program.loadForm, [this] { return BuildLoadFormView(program_.loadForm); });
+  AddSecondary(program.printDrawForm,
+               [this] { return BuildPrintDrawFormView(program_.printDrawForm, picture_); });
   program.mainForm.PortDevices.OnClick([this] { OpenPortDevices(); });
   // While stored files are drawn the windows answer and the chart repaints.
   program.OnPendingEvents([] { QCoreApplication::processEvents(); });
@@ -54,18 +50,60 @@ QMainWindow* ProgramViews::MainWindow() const {
   return static_cast<QMainWindow*>(views_.ViewOf(program_.mainForm));
 }
 
-void ProgramViews::AddSecondary(core::Window& window,
-                                std::function<QWidget*(QWidget* owner)> build) {
-  // Secondary windows belong to the main window, so they close and go with it.
+void ProgramViews::HideAll() {
+  views_.HideAll();
+  if (portDevices_) portDevices_->hide();
+}
+
+void ProgramViews::AddSecondary(core::Window& window, std::function<QWidget*()> build) {
   views_.Add(
-      window, [this, build = std::move(build)] { return build(MainWindow()); },
+      window,
+      [this, build = std::move(build)] {
+        QWidget* view = build();
+        Place(*view);
+        return view;
+      },
       [&window] { window.Hide(); });
+}
+
+void ProgramViews::Place(QWidget& secondary) const {
+  QMainWindow* main = MainWindow();
+  if (!main) return;
+  auto global = [](const QWidget& widget) {
+    return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+  };
+  auto* button = main->findChild<QWidget*>("Stop_Command");
+  int open = 0;
+  for (QWidget* other : SecondaryViews()) {
+    if (other != &secondary && other->isVisible()) ++open;
+  }
+  PlacementContext context{main->screen()->availableGeometry(), main->frameGeometry(),
+                           global(*main->menuBar()), button ? global(*button) : QRect(), open};
+  // The size it would be shown at; its frame is not known before it is shown, the main
+  // window's is the best guess.
+  if (QLayout* layout = secondary.layout()) layout->activate();
+  if (!secondary.testAttribute(Qt::WA_Resized)) secondary.adjustSize();
+  QSize decoration = main->frameGeometry().size() - main->geometry().size();
+  QRect placed = PlaceSecondary(context, secondary.size() + decoration);
+  secondary.resize(placed.size() - decoration);
+  secondary.move(placed.topLeft());
+}
+
+std::vector<QWidget*> ProgramViews::SecondaryViews() const {
+  std::vector<QWidget*> views;
+  if (portDevices_) views.push_back(portDevices_);
+  for (const core::Window* window : program_.Windows()) {
+    QWidget* view = views_.ViewOf(*window);
+    if (view && view != MainWindow()) views.push_back(view);
+  }
+  return views;
 }
 
 void ProgramViews::OpenPortDevices() {
   if (!portDevices_) {
     portDevices_ = new PortDevicesDialog(
-        program_.PortDeviceAssignments(), [this] { program_.SavePortDevices(); }, MainWindow());
+        program_.PortDeviceAssignments(), [this] { program_.SavePortDevices(); }, nullptr);
+    Place(*portDevices_);
   }
   portDevices_->Present();
 }

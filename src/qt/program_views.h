@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <vector>
 
 #include "app/program.h"
 #include "qt/port_devices_dialog.h"
@@ -15,7 +16,8 @@ class RasterSurface;
 
 // The widget views of a program's windows, each built the first time its window is shown,
 // and the port devices dialog of the serial menu. Closing the main window shuts the program
-// down; closing any other window hides it.
+// down; closing any other window hides it. Secondary windows are windows of their own, placed
+// clear of the main window's menus and button; these views delete them with the main window.
 class ProgramViews {
  public:
   ProgramViews(app::Program& program, RasterSurface& chart, PictureSurface& picture);
@@ -27,10 +29,16 @@ class ProgramViews {
   QWidget* ViewOf(const core::Window& window) const { return views_.ViewOf(window); }
   QMainWindow* MainWindow() const;
   PortDevicesDialog* PortDevices() const { return portDevices_; }
+  // Every window, the port devices dialog included, goes from the screen.
+  void HideAll();
 
  private:
-  void AddSecondary(core::Window& window, std::function<QWidget*(QWidget* owner)> build);
+  void AddSecondary(core::Window& window, std::function<QWidget*()> build);
   void OpenPortDevices();
+  // Moves a secondary window, not yet shown, to its place beside or below the main window.
+  void Place(QWidget& secondary) const;
+  // The secondary windows built so far, the port devices dialog included.
+  std::vector<QWidget*> SecondaryViews() const;
 
   app::Program& program_;
   RasterSurface& chart_;

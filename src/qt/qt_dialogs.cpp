@@ -7,6 +7,7 @@
 namespace qtui {
 
 void QtDialogs::MessageBox(const std::string& text) {
+  if (closed_) return;
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title_), QString::fromStdString(text),
                   QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
@@ -14,6 +15,7 @@ void QtDialogs::MessageBox(const std::string& text) {
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultAnswer) {
+  if (closed_) return {};
   bool ok = false;
   QString answer = QInputDialog::getText(
       QApplication::activeWindow(), QString::fromStdString(title), QString::fromStdString(prompt),
@@ -22,6 +24,7 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
 }
 
 bool QtDialogs::AskYesNo(const std::string& question, const std::string& title) {
+  if (closed_) return false;
   QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
                   QString::fromStdString(question), QMessageBox::Yes | QMessageBox::No,
                   QApplication::activeWindow());

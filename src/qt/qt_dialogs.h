@@ -16,9 +16,12 @@ class QtDialogs : public core::Dialogs {
   std::string InputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultAnswer) override;
   bool AskYesNo(const std::string& question, const std::string& title) override;
+  // The program has ended: no box opens any more, and a prompt is answered as cancelled.
+  void Close() { closed_ = true; }
 
  private:
   std::string title_;
+  bool closed_ = false;
 };
 
 }  // namespace qtui

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "qt/control_bindings.h"
@@ -118,26 +120,44 @@ QWidget* MaximumRawFlow(scaling::SerialForm& m, QWidget& window) {
 
 }  // namespace
 
-QWidget* BuildSerialFormView(scaling::SerialForm& model, QWidget* owner) {
-  QWidget* window = MakeWindow(owner);
-  auto* layout = new QVBoxLayout;
+QWidget* BuildSerialFormView(scaling::SerialForm& model) {
+  auto* content = new QWidget;
+  auto* layout = new QVBoxLayout(content);
   layout->setSpacing(12);
   // A formula keeps its own width, so its terms and operators stay together.
-  layout->addWidget(SerialInput(model, *window));
-  layout->addWidget(PlotAreaMinimum(model, *window), 0, Qt::AlignLeft);
-  layout->addWidget(PlotAreaMaximum(model, *window));
-  layout->addWidget(LeakLimitCount(model, *window), 0, Qt::AlignLeft);
-  layout->addWidget(TemperatureCompensation(model, *window), 0, Qt::AlignLeft);
-  layout->addWidget(MaximumRawFlow(model, *window));
+  layout->addWidget(SerialInput(model, *content));
+  layout->addWidget(PlotAreaMinimum(model, *content), 0, Qt::AlignLeft);
+  layout->addWidget(PlotAreaMaximum(model, *content));
+  layout->addWidget(LeakLimitCount(model, *content), 0, Qt::AlignLeft);
+  layout->addWidget(TemperatureCompensation(model, *content), 0, Qt::AlignLeft);
+  layout->addWidget(MaximumRawFlow(model, *content));
+  // The notes wrap, so the height follows from the width.
+  constexpr int kWidth = 860;
+  content->setFixedSize(kWidth, layout->heightForWidth(kWidth));
+
+  // On a small screen the window is made shorter, so it leaves the main window's button
+  // free, and its formulas scroll; Manual Calibration and Close stay in view.
+  QWidget* window = MakeWindow();
+  auto* scroll = new QScrollArea(window);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidget(content);
+  auto* outer = new QVBoxLayout(window);
+  outer->setContentsMargins(0, 0, 0, 9);
+  outer->addWidget(scroll);
   auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(9, 0, 9, 0);
   buttons->addWidget(MakeButton(model.Command2, *window));
   buttons->addStretch();
   buttons->addWidget(MakeButton(model.Command1, *window));
-  layout->addLayout(buttons);
-  window->setLayout(layout);
-  // The notes wrap, so the window's height follows from its width.
-  constexpr int kWidth = 860;
-  window->setFixedSize(kWidth, layout->heightForWidth(kWidth));
+  outer->addLayout(buttons);
+  int buttonsHeight =
+      outer->contentsMargins().bottom() + outer->spacing() + buttons->sizeHint().height();
+  int full = content->height() + buttonsHeight;
+  window->setFixedWidth(kWidth + scroll->verticalScrollBar()->sizeHint().width());
+  window->setMinimumHeight(buttonsHeight + 160);
+  window->setMaximumHeight(full);
+  window->resize(window->width(), full);
   return window;
 }
 

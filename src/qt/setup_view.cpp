@@ -82,8 +82,8 @@ QHBoxLayout* BottomRow(acquisition::KM4400SetUp& m, QWidget& window) {
 
 }  // namespace
 
-QWidget* BuildSetupView(acquisition::KM4400SetUp& model, QWidget* owner) {
-  QWidget* window = MakeWindow(owner);
+QWidget* BuildSetupView(acquisition::KM4400SetUp& model) {
+  QWidget* window = MakeWindow();
   auto* layout = new QVBoxLayout;
   layout->addWidget(PlottingFrame(model, *window));
   layout->addWidget(InstrumentFrame(model, *window));

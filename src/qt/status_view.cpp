@@ -47,9 +47,9 @@ QGroupBox* CountsFrame(acquisition::StatusForm& m, QWidget& window) {
 
 }  // namespace
 
-QWidget* BuildStatusView(acquisition::StatusForm& model, QWidget* owner) {
+QWidget* BuildStatusView(acquisition::StatusForm& model) {
   using acquisition::StatusForm;
-  QWidget* window = MakeWindow(owner);
+  QWidget* window = MakeWindow();
   auto* layout = new QVBoxLayout;
   layout->addWidget(LetterFrame(StatusForm::kModeFrame, model.Text1, &model.ModeLegend, *window));
   layout->addWidget(

@@ -8,6 +8,6 @@ namespace qtui {
 
 // The StatusForm window: mode, test status, completion status and zero selection, each in its
 // frame with its legend, the three raw counts, and Close.
-QWidget* BuildStatusView(acquisition::StatusForm& model, QWidget* owner);
+QWidget* BuildStatusView(acquisition::StatusForm& model);
 
 }  // namespace qtui

@@ -5,7 +5,7 @@
 namespace qtui {
 
 WindowViews::~WindowViews() {
-  // Secondary windows belong to the main window; deleting the parentless ones deletes all.
+  // Every window is a top-level window of its own; one with a parent goes with it.
   for (auto& [model, view] : views_) {
     if (view.widget && !view.widget->parentWidget()) delete view.widget.data();
   }
@@ -25,6 +25,12 @@ QWidget* WindowViews::ViewOf(const core::Window& model) const {
   return found == views_.end() ? nullptr : found->second.widget.data();
 }
 
+void WindowViews::HideAll() {
+  for (auto& [model, view] : views_) {
+    if (view.widget) view.widget->hide();
+  }
+}
+
 void WindowViews::Follow(core::Window& model) {
   auto found = views_.find(&model);
   if (found == views_.end()) return;
@@ -34,7 +40,9 @@ void WindowViews::Follow(core::Window& model) {
     Build(model, view);
   }
   QWidget& widget = *view.widget;
-  widget.setWindowTitle(QString::fromStdString(model.Title()));
+  // An empty title would show the program's name on most window managers: a blank shows none.
+  QString title = QString::fromStdString(model.Title());
+  widget.setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
   if (!model.Visible()) {
     widget.hide();
     return;

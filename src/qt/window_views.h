@@ -25,6 +25,8 @@ class WindowViews {
   void Add(core::Window& model, Builder build, std::function<void()> close);
   // The widget of a window, or nullptr while it has not been shown yet.
   QWidget* ViewOf(const core::Window& model) const;
+  // The program ends: every window built so far goes from the screen at once.
+  void HideAll();
 
  private:
   struct View {

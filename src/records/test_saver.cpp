@@ -44,7 +44,7 @@ std::string NextExtension(const std::string& name) {
 TestSaver::TestSaver(const acquisition::KM4400SetUp& setup, const scaling::GraphSetup& graphSetup,
                      trend::ChartMemory& memory, const trend::PlotState& plot,
                      const core::Clock& clock, core::Dialogs& dialogs, core::FileSystem& files,
-                     TestSaverLinks links)
+                     const TestSaverLinks& links)
     : setup_(setup),
       graphSetup_(graphSetup),
       memory_(memory),

@@ -35,7 +35,7 @@ class TestSaver {
 
   TestSaver(const acquisition::KM4400SetUp& setup, const scaling::GraphSetup& graphSetup,
             trend::ChartMemory& memory, const trend::PlotState& plot, const core::Clock& clock,
-            core::Dialogs& dialogs, core::FileSystem& files, TestSaverLinks links);
+            core::Dialogs& dialogs, core::FileSystem& files, const TestSaverLinks& links);
 
   void Save_Click();
   // The automatic save of a finished test, from inside the packet handling.

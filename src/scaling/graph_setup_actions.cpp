@@ -40,7 +40,7 @@ GraphSetupActions::GraphSetupActions(GraphSetup& window, ScaleState& state, Time
   window_.Rescale.OnClick([this] { Rescale_Click(); });
   window_.Command1.OnClick([this] { Command1_Click(); });
   window_.SecPerDiv.OnChange([this] { SecPerDiv_Change(); });
-  window_.HistPaperLength.OnChange([this] { HistPaperLength_Change(); });
+  window_.HistPaperLength.OnEditEnd([this] { HistPaperLength_EditEnd(); });
   window_.ScreenClearCountMax.OnChange([this] { ScreenClearCountMax_Change(); });
 }
 
@@ -50,6 +50,7 @@ void GraphSetupActions::Form_Load() {
 }
 
 void GraphSetupActions::TimeIncrement_Click() {
+  window_.HistPaperLength.EndEdit();
   timeScale_.Apply(NextCode(window_.TimeIncrement.Caption()));
   timeScale_.WriteSecPerDiv(core::NumericValue(window_.HistPaperLength.Text()));
 }
@@ -64,7 +65,8 @@ void GraphSetupActions::SecPerDiv_Change() {
   links_.writeTimeLabels(core::StrictNumericValue(secPerDiv));
 }
 
-void GraphSetupActions::HistPaperLength_Change() {
+// Kept between its limits once typed, not per keystroke: "1000" passes through "1".
+void GraphSetupActions::HistPaperLength_EditEnd() {
   const double paper = core::NumericValue(window_.HistPaperLength.Text());
   if (kShortestPaper > paper) {
     window_.HistPaperLength.SetText(core::NumberText(kShortestPaper));
@@ -83,6 +85,7 @@ void GraphSetupActions::ScreenClearCountMax_Change() {
 }
 
 void GraphSetupActions::Rescale_Click() {
+  window_.HistPaperLength.EndEdit();
   links_.reallocateChartMemory();
   chartScale_.CalcChartLimits();
   window_.HistMaxValue.SetText(std::to_string(state_.ChartMax));

@@ -26,7 +26,7 @@ class GraphSetupActions {
   void Form_Load();
   void TimeIncrement_Click();
   void SecPerDiv_Change();
-  void HistPaperLength_Change();
+  void HistPaperLength_EditEnd();
   void ScreenClearCountMax_Change();
   void Rescale_Click();
   void Command1_Click();

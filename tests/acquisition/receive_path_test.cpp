@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/button.h"
 #include "core/menu_item.h"
@@ -228,6 +229,54 @@ TEST_F(ReceivePathTest, EventRaisedDuringAnEventIsHandledAfterIt) {
   EXPECT_EQ(eventCount.Text(), core::NumberText(core::NumericValue(before) + 2));
   EXPECT_EQ(state.PreviousChunk, PacketWithPart("02"));
   EXPECT_EQ(sink.plotted.size(), 2u);
+}
+
+TEST(ChunksByPacketTest, EachChunkHoldsOnePacket) {
+  struct Case {
+    std::string text;
+    std::vector<std::string> chunks;
+  };
+  const Case cases[] = {
+      {"", {""}},
+      {"no packet", {"no packet"}},
+      {"\x02p1\r\n", {"\x02p1\r\n"}},
+      {"\x02p1\r\n\x02p2\r\n\x02p3", {"\x02p1\r\n", "\x02p2\r\n", "\x02p3"}},
+      {"tail\r\n\x02p1\r\n\x02p2", {"tail\r\n\x02p1\r\n", "\x02p2"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(ChunksByPacket(c.text), c.chunks);
+  }
+}
+
+// A box opened inside an event (the chart ceiling message) waits for the operator while the
+// instrument goes on sending: the overrun watch must not count what nobody may read yet, and
+// every packet that arrived meanwhile is decoded once the box is closed.
+TEST_F(ReceivePathTest, PacketsArrivingWhileABoxIsOpenAreAllDecodedAfterIt) {
+  StartAndWarmUp();
+  constexpr int kHeldBack = 8;
+  bool raised = false;
+  sink.onCalibrate = [&] {
+    if (raised) return;
+    raised = true;
+    for (int i = 0; i < kHeldBack; ++i) {
+      port.Deliver(TestPacket().Set(offset::kFlowRate, "06" + std::to_string(10 + i)).Text() +
+                   "\r\n");
+      path.AfterEvents();  // the box's own event loop runs the watch too
+    }
+  };
+  port.Deliver(PacketWithPart("01"));
+  ASSERT_GT(kHeldBack * 69, kOverrunLimit);
+  EXPECT_TRUE(port.PortOpen());
+  EXPECT_EQ(notice.Text(), "");
+
+  // Each event decodes the first packet beginning in the previous chunk: the box's own packet
+  // at its event and again at the first held-back one, then one held-back packet each.
+  std::vector<std::int16_t> expected = {490, 490};
+  for (int i = 0; i < kHeldBack - 1; ++i) expected.push_back(static_cast<std::int16_t>(610 + i));
+  EXPECT_EQ(sink.plotted, expected);
+  path.AfterEvents();
+  EXPECT_TRUE(port.PortOpen());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/program.h"
 #include "core/platform/local_file_system.h"
@@ -115,3 +116,24 @@ TEST_F(ProgramLifecycle, AFailedConfigurationWriteKeepsTheOldFileAndSaysSo) {
 }
 
 }  // namespace
+
+// A configuration path that is there but cannot be read as a file is an access error, never
+// taken for a first start; the program goes on with the defaults either way.
+TEST_F(ProgramLifecycle, AConfigurationThatCannotBeReadIsAnAccessError) {
+  fs::create_directory(root_ / "start" / "testconfig.txt");
+  program_->Form_Load();
+  EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"Path / File access error."});
+  EXPECT_EQ(program_->setup.MaximumFlow.Text(), "0");
+  EXPECT_EQ(program_->mainForm.Stop_Command.Caption(), "Start Plotting");
+}
+
+// The diagnostics window loads when it is first shown, so it shows the full scale flow of then.
+TEST_F(ProgramLifecycle, DiagnosticsShowTheFullScaleFlowOfWhenTheyAreFirstOpened) {
+  WriteConfig("3,25,1,1,0\r\n0,0,0,0,0,0,0,0\r\n");
+  program_->Form_Load();
+  program_->mainForm.KM4400SetUpItem.Click();
+  program_->setup.MaximumFlow.SetText("40");
+  program_->setup.Command1.Click();
+  program_->mainForm.Diagnostic.Click();
+  EXPECT_EQ(program_->serialForm.SetUpMaximumFlow.Text(), "40");
+}

@@ -5,9 +5,12 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+
+#include "qt/coloured_button.h"
 
 namespace qt_test {
 
@@ -40,6 +43,16 @@ inline void Spin(int milliseconds) {
   QEventLoop loop;
   QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
   loop.exec();
+}
+
+// The background colour a button is drawn with, checked against the face it paints: the
+// middle of a light red face is redder than it is green, and the other way round.
+inline QColor Colour(QPushButton& button) {
+  auto* coloured = qobject_cast<qtui::ColouredButton*>(&button);
+  QColor colour = coloured && coloured->Colour() ? *coloured->Colour() : button.palette().color(QPalette::Button);
+  QColor face = button.grab().toImage().pixelColor(button.width() / 2, button.height() / 4);
+  bool sameLean = (colour.red() > colour.green()) == (face.red() > face.green());
+  return sameLean ? colour : face;
 }
 
 // Types `text` into a widget as key presses, as the operator would.

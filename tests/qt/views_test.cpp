@@ -1,29 +1,25 @@
 // The window views over a program on test doubles: what the operator types reaches the model
 // and its corrections show at once, windows are built on first use and follow their models,
-// and the main window's menus, chart labels and button mirror the main window model.
+// and the main window's menus, chart and button mirror the main window model.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QtTest/QTest>
 
-#include "doubles/scripted_serial_port.h"
-#include "program_on_doubles.h"
-#include "qt/main_window_geometry.h"
-#include "qt/picture_surface.h"
-#include "qt/program_views.h"
-#include "qt/raster_surface.h"
-#include "qt_test_support.h"
+#include "views_fixture.h"
 
 namespace {
+
+using qt_test::ViewsTest;
 
 // Counts the paint events of a widget and remembers the area of the last one.
 class PaintWatch : public QObject {
@@ -42,38 +38,6 @@ class PaintWatch : public QObject {
   }
 };
 
-class ViewsTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { qt_test::EnsureApplication(); }
-
-  ViewsTest() : views_(program(), chart_, picture_) { program().Form_Load(); }
-
-  app::Program& program() { return doubles_.program; }
-  QMainWindow& Main() { return *views_.MainWindow(); }
-
-  // Runs a menu item the way the operator does, through its action in the menu bar.
-  void Choose(const char* item) {
-    auto* action = Main().findChild<QAction*>(item);
-    ASSERT_NE(action, nullptr) << item;
-    action->trigger();
-  }
-
-  template <typename W>
-  W& In(const core::Window& window, const char* name) {
-    QWidget* view = views_.ViewOf(window);
-    EXPECT_NE(view, nullptr) << window.Name();
-    auto* widget = view ? view->findChild<W*>(name) : nullptr;
-    EXPECT_NE(widget, nullptr) << name;
-    return *widget;
-  }
-
-  doubles::ScriptedSerialPort port_;
-  qtui::RasterSurface chart_;
-  qtui::PictureSurface picture_;
-  qt_test::ProgramOnDoubles doubles_{port_};
-  qtui::ProgramViews views_;
-};
-
 TEST_F(ViewsTest, TypedFullScaleFlowIsCorrectedInTheBoxAtOnce) {
   Choose("KM4400SetUpItem");
   auto& flow = In<QLineEdit>(program().setup, "MaximumFlow");
@@ -85,6 +49,22 @@ TEST_F(ViewsTest, TypedFullScaleFlowIsCorrectedInTheBoxAtOnce) {
   flow.selectAll();
   qt_test::Type(flow, "-5");
   EXPECT_EQ(flow.text(), "0");
+}
+
+TEST_F(ViewsTest, PaperLengthIsTypedKeyByKeyAndKeptInItsLimitsWhenTheEditingEnds) {
+  Choose("Axis_Item");
+  auto& paper = In<QLineEdit>(program().graphSetup, "HistPaperLength");
+  paper.selectAll();
+  QTest::keyClicks(&paper, "1000");
+  EXPECT_EQ(paper.text(), "1000");
+  EXPECT_EQ(program().graphSetup.HistPaperLength.Text(), "1000");
+
+  paper.selectAll();
+  QTest::keyClicks(&paper, "700");
+  EXPECT_EQ(paper.text(), "700");
+  QTest::keyClick(&paper, Qt::Key_Return);
+  EXPECT_EQ(paper.text(), "770.905923344948");
+  EXPECT_EQ(program().graphSetup.HistPaperLength.Text(), "770.905923344948");
 }
 
 TEST_F(ViewsTest, TypingIntoABoxChangesItsModelAndNothingElse) {
@@ -168,43 +148,13 @@ TEST_F(ViewsTest, StartPlottingButtonShowsTheModelsCaptionAndColour) {
   auto* button = Main().findChild<QPushButton*>("Stop_Command");
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->text(), "Start Plotting");
-  EXPECT_EQ(button->palette().color(QPalette::Button), QColor(192, 255, 192));
+  EXPECT_EQ(qt_test::Colour(*button), QColor(192, 255, 192));
   EXPECT_EQ(button->toolTip(), "When green, plotting has stopped, when red plotting has started");
 
   button->click();
   EXPECT_TRUE(port_.PortOpen());
   EXPECT_EQ(button->text(), "Stop Plotting");
-  EXPECT_EQ(button->palette().color(QPalette::Button), QColor(255, 192, 192));
-}
-
-TEST_F(ViewsTest, FlowLabelsSitOnEverySecondGridLineAndTimeLabelsUnderTheirPositions) {
-  using Geometry = qtui::MainWindowGeometry;
-  for (int i = 0; i <= 10; ++i) {
-    auto* label = Main().findChild<QLabel*>(QString("Axis(%1)").arg(i));
-    ASSERT_NE(label, nullptr);
-    EXPECT_NEAR(label->geometry().center().y(), Geometry::kChart.top() + 380 - 38 * i, 1) << i;
-    EXPECT_LE(label->geometry().right(), Geometry::kChart.left());
-  }
-  for (int i = 0; i <= 7; ++i) {
-    auto* label = Main().findChild<QLabel*>(QString("TimeAxis(%1)").arg(i));
-    ASSERT_NE(label, nullptr);
-    EXPECT_NEAR(label->geometry().center().x(), Geometry::kChart.left() + 100 * i, 1) << i;
-    EXPECT_GT(label->geometry().top(), Geometry::kChart.bottom());
-  }
-}
-
-TEST_F(ViewsTest, WideFlowLabelsStillFitBesideTheChart) {
-  Choose("KM4400SetUpItem");
-  program().setup.MaximumFlow.SetText("8999");
-  program().setup.CmdKM4400Setup.Click();  // Close writes the flow labels
-  for (int i = 0; i <= 10; ++i) {
-    auto* label = Main().findChild<QLabel*>(QString("Axis(%1)").arg(i));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text().toStdString(),
-              program().mainForm.Axis[static_cast<std::size_t>(i)]->Caption());
-    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-        << label->text().toStdString();
-  }
+  EXPECT_EQ(qt_test::Colour(*button), QColor(255, 192, 192));
 }
 
 TEST_F(ViewsTest, TheChartShowsWhatIsDrawnRepaintingOnlyTheChangedAreaOncePerFrame) {

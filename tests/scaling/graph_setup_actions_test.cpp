@@ -90,7 +90,7 @@ TEST_F(ScalingTest, SecondsPerDivisionNotANumberLeavesTheLabels) {
   EXPECT_EQ(timeLabelCalls.size(), 1u);
 }
 
-TEST(GraphSetupActions, PaperLengthIsKeptBetweenItsLimits) {
+TEST(GraphSetupActions, PaperLengthStaysAsTypedUntilTheEditingEndsThenKeepsItsLimits) {
   struct Row {
     std::string typed, kept;
   };
@@ -99,6 +99,7 @@ TEST(GraphSetupActions, PaperLengthIsKeptBetweenItsLimits) {
       {"1600.5", "1600"},
       {"1600", "1600"},
       {"1000", "1000"},
+      {"1", "770.905923344948"},
       {"770.905923344948", "770.905923344948"},
       {"770.9", "770.905923344948"},
       {"700", "770.905923344948"},
@@ -110,7 +111,26 @@ TEST(GraphSetupActions, PaperLengthIsKeptBetweenItsLimits) {
     SCOPED_TRACE("\"" + row.typed + "\"");
     ScalingRig rig;
     rig.graphSetup.HistPaperLength.SetText(row.typed);
+    EXPECT_EQ(rig.graphSetup.HistPaperLength.Text(), row.typed);
+    rig.graphSetup.HistPaperLength.EndEdit();
     EXPECT_EQ(rig.graphSetup.HistPaperLength.Text(), row.kept);
+  }
+}
+
+TEST(GraphSetupActions, ClosingOrApplyingTheWindowEndsThePaperLengthsEditing) {
+  const std::pair<const char*, void (*)(GraphSetup&)> ways[] = {
+      {"Close", [](GraphSetup& w) { w.Command1.Click(); }},
+      {"title-bar close", [](GraphSetup& w) { w.Hide(); }},
+      {"Rescale", [](GraphSetup& w) { w.Rescale.Click(); }},
+      {"time increment", [](GraphSetup& w) { w.TimeIncrement.Click(); }},
+  };
+  for (const auto& [way, end] : ways) {
+    SCOPED_TRACE(way);
+    ScalingRig rig;
+    rig.graphSetup.Show();
+    rig.graphSetup.HistPaperLength.SetText("2000");
+    end(rig.graphSetup);
+    EXPECT_EQ(rig.graphSetup.HistPaperLength.Text(), "1600");
   }
 }
 

@@ -78,7 +78,11 @@ void Type(Session& s, const Args& a) {
   auto& box = As<core::TextBox>(FindControl(s.Program(), ref), ref, "text box", "");
   if (box.ReadOnly())
     throw ScriptError(ref.Written() + " is read-only: the operator cannot type into it");
-  s.Event([&box, &a] { box.SetText(a.Text(1)); });
+  // The whole text, then the editing ends, as when the operator types it and presses Tab.
+  s.Event([&box, &a] {
+    box.SetText(a.Text(1));
+    box.EndEdit();
+  });
 }
 
 void Check(Session& s, const Args& a) {

@@ -29,7 +29,11 @@ class FileSystem {
   virtual std::vector<std::string> ListDirs(const std::string& path) const = 0;
   virtual std::vector<std::string> ListFiles(const std::string& path) const = 0;
 
+  // An ordinary file is there.
   virtual bool FileExists(const std::string& path) const = 0;
+  // Anything is there (a file, a folder, something that cannot be looked at): a read that
+  // fails on such a path is an access error, not a missing file.
+  virtual bool PathExists(const std::string& path) const = 0;
   // The whole file, or nothing when it cannot be read; relative paths are against CurrentDir.
   virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
   // Writes the whole file beside its target, then replaces the target, so a failed write

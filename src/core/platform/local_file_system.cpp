@@ -100,8 +100,21 @@ bool LocalFileSystem::FileExists(const std::string& path) const {
   return fs::is_regular_file(Resolve(path), ec);
 }
 
+bool LocalFileSystem::PathExists(const std::string& path) const {
+  std::error_code ec;
+  fs::file_status status = fs::symlink_status(Resolve(path), ec);
+  // A path that cannot even be looked at (a folder on the way without rights) is there as far
+  // as the operator is concerned: reading it is an access error.
+  if (ec) return FromErrorCode(ec).error != FileError::PathNotFound;
+  return fs::exists(status);
+}
+
 std::optional<std::string> LocalFileSystem::ReadFile(const std::string& path) const {
-  std::ifstream in(Resolve(path), std::ios::binary);
+  std::string resolved = Resolve(path);
+  std::error_code ec;
+  // A folder opens as a stream on some systems and reads as empty: it is no file.
+  if (!fs::is_regular_file(resolved, ec)) return std::nullopt;
+  std::ifstream in(resolved, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream contents;
   contents << in.rdbuf();

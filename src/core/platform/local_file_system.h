@@ -21,6 +21,7 @@ class LocalFileSystem : public FileSystem {
   std::vector<std::string> ListDirs(const std::string& path) const override;
   std::vector<std::string> ListFiles(const std::string& path) const override;
   bool FileExists(const std::string& path) const override;
+  bool PathExists(const std::string& path) const override;
   std::optional<std::string> ReadFile(const std::string& path) const override;
   FileResult WriteFileReplacing(const std::string& path, const std::string& contents) override;
   std::string RootFolder() const override { return home_; }
