@@ -30,10 +30,10 @@ void PainterSurface::Scale(float x1, float y1, float x2, float y2) {
 
 // A degenerate scale maps to no finite point, so nothing is drawn rather than everything.
 QPointF PainterSurface::ToDevice(float x, float y) const {
-  double u = target_.left() + (static_cast<double>(x) - x1_) / (static_cast<double>(x2_) - x1_) *
-                                  target_.width();
-  double v = target_.top() + (static_cast<double>(y) - y1_) / (static_cast<double>(y2_) - y1_) *
-                                 target_.height();
+  double u = target_.left() +
+             (static_cast<double>(x) - x1_) / (static_cast<double>(x2_) - x1_) * target_.width();
+  double v = target_.top() +
+             (static_cast<double>(y) - y1_) / (static_cast<double>(y2_) - y1_) * target_.height();
   return {u, v};
 }
 
@@ -72,7 +72,8 @@ float PainterSurface::TextWidth(const std::string& text) const {
   if (target_.width() == 0) return 0;
   QFontMetricsF metrics(Font(), &Device());
   double unitsPerPixel = std::fabs(static_cast<double>(x2_) - x1_) / target_.width();
-  return static_cast<float>(metrics.horizontalAdvance(QString::fromStdString(text)) * unitsPerPixel);
+  return static_cast<float>(metrics.horizontalAdvance(QString::fromStdString(text)) *
+                            unitsPerPixel);
 }
 
 // Signed like the scale: negative where y grows upwards.

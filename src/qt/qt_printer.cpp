@@ -24,7 +24,8 @@ core::PrintOutcome QtPrinter::StartDoc(const std::string& documentPath) {
   if (askOperator_ && !installed.isNull()) {
     printer_->setPrinterName(installed.printerName());
     QPrintDialog dialog(printer_.get(), QApplication::activeWindow());
-    if (dialog.exec() != QDialog::Accepted) return {Kind::Cancelled, "the print dialog was cancelled"};
+    if (dialog.exec() != QDialog::Accepted)
+      return {Kind::Cancelled, "the print dialog was cancelled"};
   } else {
     printer_->setOutputFormat(QPrinter::PdfFormat);
   }

@@ -20,7 +20,11 @@ class PrintedReport {
 
   PrintedReport(ReportDrawer& drawer, records::SelectedFiles& selected, core::Printer& printer,
                 core::Dialogs& dialogs, core::TextBox& notice)
-      : drawer_(drawer), selected_(selected), printer_(printer), dialogs_(dialogs), notice_(notice) {}
+      : drawer_(drawer),
+        selected_(selected),
+        printer_(printer),
+        dialogs_(dialogs),
+        notice_(notice) {}
 
   void Print_Click() { PrintReport(); }
   void PrintReport();

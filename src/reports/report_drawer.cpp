@@ -37,7 +37,8 @@ void Try(core::Dialogs& dialogs, const std::string& path, const std::function<vo
 }  // namespace
 
 bool ReportDrawer::AnySelected(const records::SelectedFiles& selected) {
-  return std::any_of(selected.begin(), selected.end(), [](const auto& name) { return !name.empty(); });
+  return std::any_of(selected.begin(), selected.end(),
+                     [](const auto& name) { return !name.empty(); });
 }
 
 std::string ReportDrawer::LastSelected(const records::SelectedFiles& selected) {
@@ -133,7 +134,8 @@ void ReportDrawer::DrawTimeTicks(core::DrawingSurface& s, std::int16_t xMax, flo
 
 // The curve of the file's own data lines up to the first that does not advance, with the
 // compensated curve in the read phase and the leak-limit line when it is asked for.
-void ReportDrawer::DrawTrace(core::DrawingSurface& s, std::int16_t xMax, const ReportLimits& chart) {
+void ReportDrawer::DrawTrace(core::DrawingSurface& s, std::int16_t xMax,
+                             const ReportLimits& chart) {
   plotNumber_ = NextPlotNumber(plotNumber_);
   const core::Rgb curve = colours_.PlotColour(plotNumber_);
   const core::Rgb compensated = colours_.PlotColour(plotNumber_ + style_.compensatedColourStep);
@@ -148,9 +150,8 @@ void ReportDrawer::DrawTrace(core::DrawingSurface& s, std::int16_t xMax, const R
   };
   auto& X = tables_.X;
   auto& Y = tables_.Y;
-  for (std::size_t i = 0; i + 1 < tables_.lines && i + 1 < static_cast<std::size_t>(xMax) &&
-                          X[i + 1] > X[i];
-       ++i) {
+  for (std::size_t i = 0;
+       i + 1 < tables_.lines && i + 1 < static_cast<std::size_t>(xMax) && X[i + 1] > X[i]; ++i) {
     if (style_.paper) {
       Y[i] = std::min(Y[i], chart.yTop);
       Y[i + 1] = std::min(Y[i + 1], chart.yTop);
@@ -169,8 +170,8 @@ void ReportDrawer::DrawTrace(core::DrawingSurface& s, std::int16_t xMax, const R
 // Caption line k, for the file of selection entry k.
 void ReportDrawer::DrawCaption(core::DrawingSurface& s, std::size_t k, std::int16_t xMax,
                                const ReportLimits& chart) {
-  const double down =
-      (static_cast<double>(chart.yTop) - chart.yZero) / style_.captionLineDivisor * static_cast<double>(k);
+  const double down = (static_cast<double>(chart.yTop) - chart.yZero) / style_.captionLineDivisor *
+                      static_cast<double>(k);
   s.SetFontSize(style_.captionFontSize);
   s.SetCurrentX(xMax / style_.captionXDivisor);
   s.SetCurrentY(static_cast<float>(style_.paper ? chart.yBottom + down : chart.yTop - down));
@@ -180,8 +181,10 @@ void ReportDrawer::DrawCaption(core::DrawingSurface& s, std::size_t k, std::int1
 
 // The last file's header between the 0 % line and the -20 % level, and its parameter block
 // at the top of the chart.
-void ReportDrawer::DrawFooter(core::DrawingSurface& s, std::int16_t xMax, const ReportLimits& chart) {
-  const std::int16_t y0 = core::RoundToInt16(chart.yZero - (static_cast<double>(chart.yTop) - chart.yZero) * 0.2);
+void ReportDrawer::DrawFooter(core::DrawingSurface& s, std::int16_t xMax,
+                              const ReportLimits& chart) {
+  const std::int16_t y0 =
+      core::RoundToInt16(chart.yZero - (static_cast<double>(chart.yTop) - chart.yZero) * 0.2);
   const std::int16_t x0 = core::RoundToInt16(xMax * -0.1);
   const double half = (static_cast<double>(chart.yZero) - y0) / 2;
   s.SetFontSize(style_.headerFontSize);

@@ -75,7 +75,7 @@ class ReportDrawer {
   const std::int32_t& offset_;
   core::Dialogs& dialogs_;
   ReportTables tables_;
-  float secPerDiv_ = 0;  // ReportSecPerDiv
+  float secPerDiv_ = 0;          // ReportSecPerDiv
   std::int32_t plotNumber_ = 0;  // PreviewPlotNumber or PrintPlotNumber, kept for the run
   bool axesDrawn_ = false;       // PreviewAxesDrawn or PrintAxesDrawn
 };

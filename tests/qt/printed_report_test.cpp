@@ -4,9 +4,11 @@
 // to be looked at.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMainWindow>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -27,7 +29,8 @@ namespace {
 
 std::string Header(int test) {
   return "Part #12  ,Set Pressure: 10.0 PSI,  Cal Leak: 10.6 SCCM,  Monday, December 08, 2003,  "
-         "3:45:1" + std::to_string(test) + " PM";
+         "3:45:1" +
+         std::to_string(test) + " PM";
 }
 
 // A full stored test: fill, stabilisation and read phases over the whole paper, a little
@@ -117,8 +120,8 @@ TEST_F(PrintedReportTest, ThreeStoredTestsGoToAPdfBesideThemWithEveryLineOfText)
   // pdftotext writes a run of blanks as one.
   EXPECT_TRUE(text.contains(QString::fromStdString(Header(3)).simplified())) << text.toStdString();
   for (int test = 1; test <= 3; ++test) {
-    std::string caption = " 3:45:1" + std::to_string(test) + " PM,  " +
-                          Leak("1208A1." + std::to_string(test));
+    std::string caption =
+        " 3:45:1" + std::to_string(test) + " PM,  " + Leak("1208A1." + std::to_string(test));
     EXPECT_TRUE(text.contains(QString::fromStdString(caption).simplified())) << caption;
   }
   for (const char* line :
@@ -139,17 +142,24 @@ TEST_F(PrintedReportTest, ThreeStoredTestsGoToAPdfBesideThemWithEveryLineOfText)
 }
 
 TEST_F(PrintedReportTest, APdfThatCannotBeWrittenIsAMessageAndTheSelectionIsKept) {
-  program_.selectedFiles[3] = QDir(folder_.path()).filePath("no such folder/1208A1.4").toStdString();
+  program_.selectedFiles[3] =
+      QDir(folder_.path()).filePath("no such folder/1208A1.4").toStdString();
   program_.mainForm.Print.Click();
   ASSERT_EQ(dialogs_.Messages().size(), 1u);
   EXPECT_NE(dialogs_.Messages()[0].find("The report could not be printed: the file "),
-            std::string::npos) << dialogs_.Messages()[0];
+            std::string::npos)
+      << dialogs_.Messages()[0];
   EXPECT_FALSE(program_.selectedFiles[0].empty());
   EXPECT_FALSE(program_.Ended());
 }
 
 TEST_F(PrintedReportTest, ThePreviewWindowShowsTheReportOnItsPicture) {
-  program_.mainForm.PrintPreview.Click();
+  program_.mainForm.Show();
+  auto* preview = views_.MainWindow()->findChild<QAction*>("PrintPreview");
+  ASSERT_NE(preview, nullptr);
+  preview->trigger();
+  // Not modal: the main window is still the operator's to use.
+  EXPECT_TRUE(views_.MainWindow()->isEnabled());
   QWidget* window = views_.ViewOf(program_.printDrawForm);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());

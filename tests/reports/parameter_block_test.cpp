@@ -1,10 +1,11 @@
 // The parameter block: which lines, in what words, where, for the preview and the printer.
+#include "reports/parameter_block.h"
+
 #include <gtest/gtest.h>
 
 #include "acquisition/live_packet.h"
 #include "doubles/recording_surface.h"
 #include "records/stored_test_values.h"
-#include "reports/parameter_block.h"
 
 namespace {
 
@@ -23,8 +24,8 @@ records::StoredTestValues Saved() {
 }
 
 TEST(ParameterBlock, ZeroTimeLinesFollowTheLiveVersionNotTheFile) {
-  const std::pair<const char*, std::size_t> cases[] = {
-      {"401", 20}, {"40", 20}, {"410", 16}, {"399", 16}, {"4", 16}, {"", 16}};
+  const std::pair<const char*, std::size_t> cases[] = {{"401", 20}, {"40", 20}, {"410", 16},
+                                                       {"399", 16}, {"4", 16},  {"", 16}};
   records::StoredTestValues stored = Saved();
   for (const auto& [version, lines] : cases) {
     acquisition::LivePacket packet;

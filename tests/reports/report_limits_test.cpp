@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <string>
 
-#include "records/records_rig.h"
 #include "doubles/recording_surface.h"
+#include "records/records_rig.h"
 
 namespace {
 using records_test::ProgramRig;
@@ -91,8 +91,8 @@ TEST_F(ReportLimits, AFileLongerThanTheTablesIsNamedAndDrawnToTheirEnd) {
   program().selectedFiles[0] = Put("1208A1.1", TestFile(900, 600));
   program().mainForm.PrintPreview.Click();
   ASSERT_EQ(rig_.dialogs.Messages().size(), 1u);
-  EXPECT_EQ(rig_.dialogs.Messages()[0],
-            (rig_.Leak() / "1208A1.1").string() + " has 900 data lines; the report shows the first 773.");
+  EXPECT_EQ(rig_.dialogs.Messages()[0], (rig_.Leak() / "1208A1.1").string() +
+                                            " has 900 data lines; the report shows the first 773.");
   // The last segment joins positions 768 and 769.
   EXPECT_EQ(LinesIn(rig_.picture, Colour(2)), 769);
 }
@@ -105,7 +105,8 @@ TEST_F(ReportLimits, FilesThatCannotBeReadOrDrawnAreNamedAndTheReportGoesOn) {
   program().mainForm.Print.Click();
   const auto& messages = rig_.dialogs.Messages();
   ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0], (rig_.Leak() / "missing").string() + " cannot be reported: it cannot be opened.");
+  EXPECT_EQ(messages[0],
+            (rig_.Leak() / "missing").string() + " cannot be reported: it cannot be opened.");
   EXPECT_NE(messages[1].find("1208A1.2 cannot be reported in full: "), std::string::npos);
   EXPECT_EQ(rig_.printer.Documents(), 1);
   EXPECT_EQ(LinesIn(rig_.printer.Recording(), Colour(2)), 1);  // before the failing value
