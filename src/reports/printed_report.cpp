@@ -9,10 +9,11 @@ void PrintedReport::PrintReport() {
   }
   core::PrintOutcome started = printer_.StartDoc(ReportDrawer::LastSelected(selected_));
   if (started) {
-    drawer_.Draw(printer_.Page(), nullptr);
+    int drawn = drawer_.Draw(printer_.Page(), nullptr);
     core::PrintOutcome ended = printer_.EndDoc();
     if (ended) {
-      selected_.fill({});
+      // A page without any of the files (none could be read) leaves them selected.
+      if (drawn > 0) selected_.fill({});
       notice_.SetText("Report " + ended.text + ".");
       return;
     }
