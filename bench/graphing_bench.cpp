@@ -17,8 +17,11 @@
 #include "app/program.h"
 #include "core/platform/local_file_system.h"
 #include "doubles/fake_clock.h"
+#include "doubles/recording_printer.h"
+#include "doubles/recording_surface.h"
 #include "doubles/scripted_dialogs.h"
 #include "doubles/scripted_serial_port.h"
+#include "qt/picture_surface.h"
 #include "qt/program_views.h"
 #include "qt/raster_surface.h"
 #include "records/test_file_writer.h"
@@ -62,7 +65,7 @@ class GraphingProgram {
     files_ = std::make_unique<core::LocalFileSystem>((root_ / "start").string(),
                                                      (root_ / "home").string());
     program_ =
-        std::make_unique<app::Program>(app::Platform{port_, chart, clock_, dialogs_, *files_});
+        std::make_unique<app::Program>(app::Platform{port_, chart, clock_, dialogs_, *files_, picture_, printer_});
     program_->Form_Load();
     for (int i = 0; i < kFiles; ++i) {
       std::string name = "1208A1." + std::to_string(i + 1);
@@ -90,6 +93,8 @@ class GraphingProgram {
   doubles::ScriptedSerialPort port_;
   doubles::FakeClock clock_;
   doubles::ScriptedDialogs dialogs_;
+  doubles::RecordingSurface picture_{777, 465};
+  doubles::RecordingPrinter printer_;
   std::unique_ptr<core::LocalFileSystem> files_;
   std::unique_ptr<app::Program> program_;
 };
@@ -114,7 +119,8 @@ class PaintCount : public QObject {
 
 void BM_GraphEightFullFilesInQtProgram(benchmark::State& state) {
   GraphingProgram<qtui::RasterSurface> graphing("qt");
-  qtui::ProgramViews views(graphing.Program(), graphing.chart);
+  qtui::PictureSurface picture;
+  qtui::ProgramViews views(graphing.Program(), graphing.chart, picture);
   graphing.Program().mainForm.Show();
   QCoreApplication::processEvents();
   QWidget* chartView = views.MainWindow()->findChild<QWidget*>("LeftRightScreen");

@@ -11,6 +11,8 @@
 #include "app/program.h"
 #include "core/platform/local_file_system.h"
 #include "doubles/fake_clock.h"
+#include "doubles/recording_printer.h"
+#include "doubles/recording_surface.h"
 #include "doubles/scripted_dialogs.h"
 #include "doubles/scripted_serial_port.h"
 #include "qt/raster_surface.h"
@@ -46,7 +48,7 @@ class PlottingProgram {
     files_ = std::make_unique<core::LocalFileSystem>((root_ / "start").string(),
                                                      (root_ / "home").string());
     program_ =
-        std::make_unique<app::Program>(app::Platform{port_, chart_, clock_, dialogs_, *files_});
+        std::make_unique<app::Program>(app::Platform{port_, chart_, clock_, dialogs_, *files_, picture_, printer_});
     program_->Form_Load();
     program_->mainForm.Trend_Screen_Item[0]->Click();
     program_->mainForm.Stop_Command.Click();
@@ -65,6 +67,8 @@ class PlottingProgram {
   fs::path root_;
   doubles::ScriptedSerialPort port_;
   qtui::RasterSurface chart_;
+  doubles::RecordingSurface picture_{777, 465};
+  doubles::RecordingPrinter printer_;
   doubles::FakeClock clock_;
   doubles::ScriptedDialogs dialogs_;
   std::unique_ptr<core::LocalFileSystem> files_;

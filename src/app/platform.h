@@ -4,6 +4,7 @@
 #include "core/platform/dialogs.h"
 #include "core/platform/drawing_surface.h"
 #include "core/platform/file_system.h"
+#include "core/platform/printer.h"
 #include "core/platform/serial_port.h"
 
 namespace app {
@@ -16,6 +17,8 @@ struct Platform {
   core::Clock& clock;
   core::Dialogs& dialogs;
   core::FileSystem& files;
+  core::DrawingSurface& picture;  // Print_Draw_Form.picEnroll
+  core::Printer& printer;
 };
 
 }  // namespace app

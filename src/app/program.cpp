@@ -47,7 +47,20 @@ Program::Program(Platform platform)
                 },
                 [this] {
                   if (pendingEvents_) pendingEvents_();
-                }}) {
+                }}),
+      reportReader_(storedTestValues, plotState.StoredTempCompOffset, platform.dialogs,
+                    platform.files),
+      parameterBlock_(storedTestValues, livePacket),
+      previewDrawer_(reports::ReportStyle::Preview(), selectedFiles, reportReader_,
+                     storedTestValues, parameterBlock_, plotColours_, graphSetup,
+                     plotState.StoredTempCompOffset, platform.dialogs),
+      printDrawer_(reports::ReportStyle::Printed(), selectedFiles, reportReader_,
+                   storedTestValues, parameterBlock_, plotColours_, graphSetup,
+                   plotState.StoredTempCompOffset, platform.dialogs),
+      printedReport_(printDrawer_, selectedFiles, platform.printer, platform.dialogs,
+                     mainForm.Notice),
+      printPreview_(printDrawForm, platform.picture, previewDrawer_, selectedFiles, chartFrame,
+                    platform.dialogs, printedReport_) {
   receivePath_ = std::make_unique<acquisition::ReceivePath>(
       platform.port,
       acquisition::ReceivePathControls{mainForm.Stop_Command, *mainForm.Setup_Item[0],
@@ -115,7 +128,8 @@ core::Window* Program::FindWindow(const std::string& name) const {
 std::vector<core::Window*> Program::Windows() const {
   auto* self = const_cast<Program*>(this);
   return {&self->mainForm,   &self->setup,     &self->status, &self->serialForm,
-          &self->graphSetup, &self->penColour, &self->about,  &self->loadForm};
+          &self->graphSetup, &self->penColour, &self->about,  &self->loadForm,
+          &self->printDrawForm};
 }
 
 }  // namespace app

@@ -25,6 +25,12 @@
 #include "records/stored_test_grapher.h"
 #include "records/stored_test_values.h"
 #include "records/test_saver.h"
+#include "reports/parameter_block.h"
+#include "reports/print_draw_form.h"
+#include "reports/print_preview.h"
+#include "reports/printed_report.h"
+#include "reports/report_drawer.h"
+#include "reports/report_reader.h"
 #include "scaling/chart_scale.h"
 #include "scaling/flow_calibration.h"
 #include "scaling/graph_setup_actions.h"
@@ -90,6 +96,7 @@ class Program : private acquisition::PacketSink {
   trend::PenColour penColour;
   About about;
   records::LoadForm loadForm;
+  reports::Print_Draw_Form printDrawForm;
 
   // Program-wide values.
   acquisition::LivePacket livePacket;
@@ -142,6 +149,12 @@ class Program : private acquisition::PacketSink {
   records::TestSaver saver_;
   records::LoadFormActions loadFormActions_;
   records::StoredTestGrapher grapher_;
+  reports::ReportReader reportReader_;
+  reports::ParameterBlock parameterBlock_;
+  reports::ReportDrawer previewDrawer_;
+  reports::ReportDrawer printDrawer_;
+  reports::PrintedReport printedReport_;
+  reports::PrintPreview printPreview_;
 };
 
 }  // namespace app

@@ -97,6 +97,8 @@ void Program::RegisterValues() {
     if (index < 0 || static_cast<std::size_t>(index) >= selectedFiles.size()) return std::nullopt;
     return selectedFiles[static_cast<std::size_t>(index)];
   });
+  values_.Add("PreviewPlotNumber", [this] { return std::to_string(previewDrawer_.PlotNumber()); });
+  values_.Add("PrintPlotNumber", [this] { return std::to_string(printDrawer_.PlotNumber()); });
   values_.Add("FileExtensionNumber", [this] { return saver_.Namer().FileExtensionNumber(); });
 
   values_.Add("StartDir", [this] { return startDir_; });

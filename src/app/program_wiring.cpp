@@ -24,6 +24,8 @@ void Program::WireMenus() {
   mainForm.OpenFile.OnClick([this] { loadForm.Show(); });
   mainForm.Save.OnClick([this] { saver_.Save_Click(); });
   mainForm.Graph.OnClick([this] { grapher_.Graph_Click(); });
+  mainForm.Print.OnClick([this] { printedReport_.Print_Click(); });
+  mainForm.PrintPreview.OnClick([this] { printPreview_.PrintPreview_Click(); });
   mainForm.Exit.OnClick([this] { Exit_Click(); });
 }
 

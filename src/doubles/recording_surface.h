@@ -33,6 +33,8 @@ class RecordingSurface : public core::DrawingSurface {
 
   const std::vector<std::string>& Calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
+  // Logs a call the surface itself does not make (a printer's end of document).
+  void Note(std::string call) { calls_.push_back(std::move(call)); }
   // The lines drawn since the last Cls, as logged.
   std::vector<std::string> LinesSinceCls() const;
 

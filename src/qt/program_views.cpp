@@ -13,6 +13,7 @@
 #include "qt/main_window_view.h"
 #include "qt/pen_colour_view.h"
 #include "qt/port_devices_dialog.h"
+#include "qt/print_draw_form_view.h"
 #include "qt/serial_form_view.h"
 #include "qt/setup_view.h"
 #include "qt/status_view.h"
@@ -21,8 +22,8 @@
 namespace qtui {
 
 ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart,
-                           std::function<void(QMainWindow&)> placeMain)
-    : program_(program), chart_(chart), placeMain_(std::move(placeMain)) {
+                           PictureSurface& picture, std::function<void(QMainWindow&)> placeMain)
+    : program_(program), chart_(chart), picture_(picture), placeMain_(std::move(placeMain)) {
   views_.Add(
       program.mainForm,
       [this] {
@@ -38,6 +39,8 @@ ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart,
   AddSecondary(program.penColour, [this] { return BuildPenColourView(program_.penColour); });
   AddSecondary(program.about, [this] { return BuildAboutView(program_.about); });
   AddSecondary(program.loadForm, [this] { return BuildLoadFormView(program_.loadForm); });
+  AddSecondary(program.printDrawForm,
+               [this] { return BuildPrintDrawFormView(program_.printDrawForm, picture_); });
   program.mainForm.PortDevices.OnClick([this] { OpenPortDevices(); });
   // While stored files are drawn the windows answer and the chart repaints.
   program.OnPendingEvents([] { QCoreApplication::processEvents(); });

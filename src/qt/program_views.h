@@ -11,6 +11,7 @@ class QMainWindow;
 
 namespace qtui {
 
+class PictureSurface;
 class RasterSurface;
 
 // The widget views of a program's windows, each built the first time its window is shown,
@@ -20,7 +21,7 @@ class RasterSurface;
 class ProgramViews {
  public:
   // `placeMain` puts the main window in its place before it is first shown.
-  ProgramViews(app::Program& program, RasterSurface& chart,
+  ProgramViews(app::Program& program, RasterSurface& chart, PictureSurface& picture,
                std::function<void(QMainWindow&)> placeMain = {});
   ProgramViews(const ProgramViews&) = delete;
   ProgramViews& operator=(const ProgramViews&) = delete;
@@ -43,6 +44,7 @@ class ProgramViews {
 
   app::Program& program_;
   RasterSurface& chart_;
+  PictureSurface& picture_;
   std::function<void(QMainWindow&)> placeMain_;
   WindowViews views_;
   QPointer<PortDevicesDialog> portDevices_;

@@ -23,8 +23,10 @@ QtProgram::QtProgram(core::FileSystem& files)
       }),
       chart_(qGuiApp->devicePixelRatio()),
       dialogs_(app::LeakMainForm::kTitle),
-      program_(std::make_unique<app::Program>(app::Platform{port_, chart_, clock_, dialogs_, files})),
-      views_(std::make_unique<ProgramViews>(*program_, chart_, [this](QMainWindow& main) {
+      picture_(qGuiApp->devicePixelRatio()),
+      program_(std::make_unique<app::Program>(
+          app::Platform{port_, chart_, clock_, dialogs_, files, picture_, printer_})),
+      views_(std::make_unique<ProgramViews>(*program_, chart_, picture_, [this](QMainWindow& main) {
         RestoreMainWindowPlace(main, files_, program_->StartDir());
       })) {
   program_->OnEnd([this] { End(); });

@@ -4,7 +4,9 @@
 #include <memory>
 
 #include "app/program.h"
+#include "qt/picture_surface.h"
 #include "qt/program_views.h"
+#include "qt/qt_printer.h"
 #include "qt/qt_clock.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_serial_port.h"
@@ -38,6 +40,8 @@ class QtProgram {
   RasterSurface chart_;
   QtClock clock_;
   QtDialogs dialogs_;
+  PictureSurface picture_;  // Print_Draw_Form.picEnroll
+  QtPrinter printer_;
   std::unique_ptr<app::Program> program_;
   std::unique_ptr<ProgramViews> views_;
   QObject context_;  // the event hooks go with this object

@@ -10,6 +10,7 @@
 #include "app/program.h"
 #include "core/platform/local_file_system.h"
 #include "doubles/fake_clock.h"
+#include "doubles/recording_printer.h"
 #include "doubles/recording_surface.h"
 #include "doubles/scripted_dialogs.h"
 #include "doubles/scripted_serial_port.h"
@@ -28,7 +29,7 @@ class ProgramLifecycle : public testing::Test {
     fs::create_directories(root_ / "start");
     fs::create_directories(root_ / "home" / "Leak");
     files_ = std::make_unique<core::LocalFileSystem>((root_ / "start").string(), (root_ / "home").string());
-    program_ = std::make_unique<app::Program>(app::Platform{port_, chart_, clock_, dialogs_, *files_});
+    program_ = std::make_unique<app::Program>(app::Platform{port_, chart_, clock_, dialogs_, *files_, picture_, printer_});
   }
   ~ProgramLifecycle() override { fs::remove_all(root_); }
 
@@ -43,6 +44,8 @@ class ProgramLifecycle : public testing::Test {
   fs::path root_;
   doubles::ScriptedSerialPort port_;
   doubles::RecordingSurface chart_;
+  doubles::RecordingSurface picture_{777, 465};
+  doubles::RecordingPrinter printer_;
   doubles::FakeClock clock_;
   doubles::ScriptedDialogs dialogs_;
   std::unique_ptr<core::LocalFileSystem> files_;

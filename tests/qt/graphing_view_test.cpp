@@ -10,6 +10,7 @@
 
 #include "doubles/scripted_serial_port.h"
 #include "program_on_doubles.h"
+#include "qt/picture_surface.h"
 #include "qt/program_views.h"
 #include "qt/raster_surface.h"
 #include "qt_test_support.h"
@@ -44,7 +45,7 @@ class GraphingViewTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { qt_test::EnsureApplication(); }
 
-  GraphingViewTest() : views_(program(), chart_) {
+  GraphingViewTest() : views_(program(), chart_, picture_) {
     program().Form_Load();
     program().mainForm.Trend_Screen_Item[1]->Click();
     program().mainForm.Show();
@@ -65,6 +66,7 @@ class GraphingViewTest : public ::testing::Test {
 
   doubles::ScriptedSerialPort port_;
   qtui::RasterSurface chart_;
+  qtui::PictureSurface picture_;
   qt_test::ProgramOnDoubles doubles_{port_};
   qtui::ProgramViews views_;
 };

@@ -12,6 +12,7 @@
 
 #include "doubles/scripted_serial_port.h"
 #include "program_on_doubles.h"
+#include "qt/picture_surface.h"
 #include "qt/program_views.h"
 #include "qt/raster_surface.h"
 #include "qt_test_support.h"
@@ -46,7 +47,7 @@ class LoadFormViewTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { qt_test::EnsureApplication(); }
 
-  LoadFormViewTest() : views_(program(), chart_) {
+  LoadFormViewTest() : views_(program(), chart_, picture_) {
     for (const char* name : {"Leak/1208A1.1", "Leak/1208A1.2", "Leak/.hidden"}) {
       QFile file(QString::fromStdString(doubles_.Path(name)));
       file.open(QIODevice::WriteOnly);
@@ -68,6 +69,7 @@ class LoadFormViewTest : public ::testing::Test {
 
   doubles::ScriptedSerialPort port_;
   qtui::RasterSurface chart_;
+  qtui::PictureSurface picture_;
   qt_test::ProgramOnDoubles doubles_{port_};
   qtui::ProgramViews views_;
 };

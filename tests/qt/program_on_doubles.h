@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "core/platform/local_file_system.h"
 #include "doubles/fake_clock.h"
+#include "doubles/recording_printer.h"
 #include "doubles/recording_surface.h"
 #include "doubles/scripted_dialogs.h"
 
@@ -17,7 +18,7 @@ namespace qt_test {
 struct ProgramOnDoubles {
   explicit ProgramOnDoubles(core::SerialPort& port)
       : files(WithLeakFolder(folder), WithLeakFolder(folder)),
-        program(app::Platform{port, surface, clock, dialogs, files}) {}
+        program(app::Platform{port, surface, clock, dialogs, files, picture, printer}) {}
 
   std::string Path(const std::string& name) const {
     return QDir(folder.path()).filePath(QString::fromStdString(name)).toStdString();
@@ -31,6 +32,8 @@ struct ProgramOnDoubles {
 
   QTemporaryDir folder;
   doubles::RecordingSurface surface;
+  doubles::RecordingSurface picture{777, 465};
+  doubles::RecordingPrinter printer;
   doubles::FakeClock clock;
   doubles::ScriptedDialogs dialogs;
   core::LocalFileSystem files;

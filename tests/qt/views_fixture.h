@@ -7,6 +7,7 @@
 
 #include "doubles/scripted_serial_port.h"
 #include "program_on_doubles.h"
+#include "qt/picture_surface.h"
 #include "qt/program_views.h"
 #include "qt/raster_surface.h"
 #include "qt_test_support.h"
@@ -18,7 +19,7 @@ class ViewsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { qt_test::EnsureApplication(); }
 
-  ViewsTest() : views_(program(), chart_) { program().Form_Load(); }
+  ViewsTest() : views_(program(), chart_, picture_) { program().Form_Load(); }
 
   app::Program& program() { return doubles_.program; }
   QMainWindow& Main() { return *views_.MainWindow(); }
@@ -41,6 +42,7 @@ class ViewsTest : public ::testing::Test {
 
   doubles::ScriptedSerialPort port_;
   qtui::RasterSurface chart_;
+  qtui::PictureSurface picture_;
   qt_test::ProgramOnDoubles doubles_{port_};
   qtui::ProgramViews views_;
 };

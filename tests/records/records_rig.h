@@ -13,6 +13,7 @@
 #include "app/program.h"
 #include "core/platform/local_file_system.h"
 #include "doubles/fake_clock.h"
+#include "doubles/recording_printer.h"
 #include "doubles/recording_surface.h"
 #include "doubles/scripted_dialogs.h"
 #include "doubles/scripted_serial_port.h"
@@ -73,7 +74,7 @@ class ProgramRig {
     program.reset();
     files = std::make_unique<core::LocalFileSystem>((root_ / "start").string(),
                                                     (root_ / "home").string());
-    program = std::make_unique<app::Program>(app::Platform{port, chart, clock, dialogs, *files});
+    program = std::make_unique<app::Program>(app::Platform{port, chart, clock, dialogs, *files, picture, printer});
     program->Form_Load();
   }
 
@@ -120,6 +121,8 @@ class ProgramRig {
 
   doubles::ScriptedSerialPort port;
   doubles::RecordingSurface chart;
+  doubles::RecordingSurface picture{777, 465};
+  doubles::RecordingPrinter printer;
   doubles::FakeClock clock;
   doubles::ScriptedDialogs dialogs;
   std::unique_ptr<core::LocalFileSystem> files;

@@ -161,6 +161,13 @@ void Startup(Session& s, const Args&) { s.Startup(); }
 void NoLeakFolder(Session& s, const Args&) { s.OmitLeakFolder(); }
 void File(Session& s, const Args& a) { s.WriteFile(a.Text(0), a.Text(1)); }
 void Mark(Session& s, const Args&) { s.SetMark(); }
+void MarkSurface(Session& s, const Args& a) {
+  s.SetMark(a.Text(0) == "picture" ? Session::Surface::Picture : Session::Surface::Printer);
+}
+void PrinterCancels(Session& s, const Args&) {
+  s.World().Printer().CancelNext("the print dialog was cancelled");
+}
+void PrinterFails(Session& s, const Args& a) { s.World().Printer().RefuseNext(a.Text(0)); }
 
 void Exit(Session& s, const Args&) {
   s.Event([&s] { s.Program().Exit_Click(); });
@@ -189,6 +196,9 @@ const std::vector<Form>& ActionForms() {
       {"set <Name> <\"text\">", Phase::Anytime, SetValue},
       {"packet-defaults <field=value...>", Phase::Anytime, PacketDefaults},
       {"mark", Phase::Anytime, Mark},
+      {"mark picture|printer", Phase::Anytime, MarkSurface},
+      {"printer-cancels", Phase::Anytime, PrinterCancels},
+      {"printer-fails <\"text\">", Phase::Anytime, PrinterFails},
       {"click <Window.Control> <\"text\">", Phase::Running, ClickItem},
       {"double-click <Window.Control> <\"text\">", Phase::Running, DoubleClickItem},
       {"open <Window.Control> <\"text\">", Phase::Running, OpenFolder},

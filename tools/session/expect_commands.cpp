@@ -32,9 +32,16 @@ std::string QuotedList(const std::vector<std::string>& texts) {
   return out;
 }
 
-std::string SinceMark(const Session& s) {
-  return s.MarkLine() ? "since the mark at line " + std::to_string(s.MarkLine())
-                      : "since the start";
+using Surface = Session::Surface;
+
+std::string SinceMark(const Session& s, Surface on) {
+  return s.MarkLine(on) ? "since the mark at line " + std::to_string(s.MarkLine(on))
+                        : "since the start";
+}
+
+// `picture` or `printer` as a script names the surface; the chart has no name.
+Surface SurfaceNamed(const std::string& name) {
+  return name == "picture" ? Surface::Picture : Surface::Printer;
 }
 
 std::optional<std::string> ReadWhole(const std::filesystem::path& path) {
@@ -162,37 +169,52 @@ void PromptCount(Session& s, const Args& a) {
           std::to_string(count) + " prompts");
 }
 
-void Drawn(Session& s, const Args& a) {
-  std::vector<std::string> calls = s.CallsSinceMark();
-  bool found = std::find(calls.begin(), calls.end(), a.Text(0)) != calls.end();
+// The drawing checks look at the surface named in argument `first - 1`, or at the chart.
+void DrawnOn(Session& s, Surface on, const std::string& call) {
+  std::vector<std::string> calls = s.CallsSinceMark(on);
+  bool found = std::find(calls.begin(), calls.end(), call) != calls.end();
   std::string actual =
-      std::to_string(calls.size()) + " calls " + SinceMark(s) + ", none of them this";
-  if (!calls.empty()) actual += "; nearest " + Quoted(Nearest(a.Text(0), calls));
-  s.Check(found, "the call " + Quoted(a.Text(0)), actual);
+      std::to_string(calls.size()) + " calls " + SinceMark(s, on) + ", none of them this";
+  if (!calls.empty()) actual += "; nearest " + Quoted(Nearest(call, calls));
+  s.Check(found, "the call " + Quoted(call), actual);
 }
 
-void NotDrawn(Session& s, const Args& a) {
-  std::vector<std::string> calls = s.CallsSinceMark();
-  auto times = std::count(calls.begin(), calls.end(), a.Text(0));
-  s.Check(times == 0, "no call " + Quoted(a.Text(0)) + " " + SinceMark(s),
+void NotDrawnOn(Session& s, Surface on, const std::string& call) {
+  std::vector<std::string> calls = s.CallsSinceMark(on);
+  auto times = std::count(calls.begin(), calls.end(), call);
+  s.Check(times == 0, "no call " + Quoted(call) + " " + SinceMark(s, on),
           "drawn " + std::to_string(times) + " times");
 }
 
-void DrawCalls(Session& s, const Args& a) {
-  std::vector<std::string> calls = s.CallsSinceMark();
-  const auto& expected = a.Texts(0);
+void DrawCallsOn(Session& s, Surface on, const std::vector<std::string>& expected) {
+  std::vector<std::string> calls = s.CallsSinceMark(on);
   std::string actual = QuotedList(calls);
   auto [want, got] = std::mismatch(expected.begin(), expected.end(), calls.begin(), calls.end());
   if (want != expected.end() || got != calls.end()) {
     actual += "; first difference at call " + std::to_string(want - expected.begin() + 1);
   }
-  s.Check(calls == expected, QuotedList(expected) + " " + SinceMark(s), actual);
+  s.Check(calls == expected, QuotedList(expected) + " " + SinceMark(s, on), actual);
 }
 
-void DrawCount(Session& s, const Args& a) {
-  auto count = static_cast<std::int64_t>(s.CallsSinceMark().size());
-  s.Check(count == a.Count(0), std::to_string(a.Count(0)) + " calls " + SinceMark(s),
+void DrawCountOn(Session& s, Surface on, std::int64_t expected) {
+  auto count = static_cast<std::int64_t>(s.CallsSinceMark(on).size());
+  s.Check(count == expected, std::to_string(expected) + " calls " + SinceMark(s, on),
           std::to_string(count) + " calls");
+}
+
+void Drawn(Session& s, const Args& a) { DrawnOn(s, Surface::Chart, a.Text(0)); }
+void NotDrawn(Session& s, const Args& a) { NotDrawnOn(s, Surface::Chart, a.Text(0)); }
+void DrawCalls(Session& s, const Args& a) { DrawCallsOn(s, Surface::Chart, a.Texts(0)); }
+void DrawCount(Session& s, const Args& a) { DrawCountOn(s, Surface::Chart, a.Count(0)); }
+void SurfaceDrawn(Session& s, const Args& a) { DrawnOn(s, SurfaceNamed(a.Text(0)), a.Text(1)); }
+void SurfaceNotDrawn(Session& s, const Args& a) {
+  NotDrawnOn(s, SurfaceNamed(a.Text(0)), a.Text(1));
+}
+void SurfaceDrawCalls(Session& s, const Args& a) {
+  DrawCallsOn(s, SurfaceNamed(a.Text(0)), a.Texts(1));
+}
+void SurfaceDrawCount(Session& s, const Args& a) {
+  DrawCountOn(s, SurfaceNamed(a.Text(0)), a.Count(1));
 }
 
 void File(Session& s, const Args& a) {
@@ -290,6 +312,10 @@ const std::vector<Form>& ExpectForms() {
       {"expect not-drawn <\"text\">", Phase::Anytime, NotDrawn},
       {"expect draw-calls <\"text\"...>", Phase::Anytime, DrawCalls},
       {"expect draw-count <count>", Phase::Anytime, DrawCount},
+      {"expect picture|printer drawn <\"text\">", Phase::Anytime, SurfaceDrawn},
+      {"expect picture|printer not-drawn <\"text\">", Phase::Anytime, SurfaceNotDrawn},
+      {"expect picture|printer draw-calls <\"text\"...>", Phase::Anytime, SurfaceDrawCalls},
+      {"expect picture|printer draw-count <count>", Phase::Anytime, SurfaceDrawCount},
       {"expect file <\"path\"> <\"text\">", Phase::Anytime, File},
       {"expect file <\"path\"> contains <\"text\">", Phase::Anytime, FileContains},
       {"expect file <\"path\"> stamped <\"text\">", Phase::Anytime, FileStamped},

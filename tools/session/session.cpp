@@ -167,14 +167,26 @@ void Session::CheckUnansweredPrompts() {
   }
 }
 
-void Session::SetMark() {
-  mark_ = world_.Chart().Calls().size();
-  markLine_ = current_->line;
+const doubles::RecordingSurface& Session::Recording(Surface surface) const {
+  switch (surface) {
+    case Surface::Picture:
+      return world_.Picture();
+    case Surface::Printer:
+      return world_.Printer().Recording();
+    case Surface::Chart:
+      break;
+  }
+  return world_.Chart();
 }
 
-std::vector<std::string> Session::CallsSinceMark() const {
-  const auto& calls = world_.Chart().Calls();
-  return {calls.begin() + static_cast<std::ptrdiff_t>(std::min(mark_, calls.size())), calls.end()};
+void Session::SetMark(Surface surface) {
+  marks_[static_cast<std::size_t>(surface)] = {Recording(surface).Calls().size(), current_->line};
+}
+
+std::vector<std::string> Session::CallsSinceMark(Surface surface) const {
+  const auto& calls = Recording(surface).Calls();
+  std::size_t mark = std::min(marks_[static_cast<std::size_t>(surface)].at, calls.size());
+  return {calls.begin() + static_cast<std::ptrdiff_t>(mark), calls.end()};
 }
 
 }  // namespace session

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -53,9 +54,13 @@ class Session {
   std::vector<std::string> TakeMessages();
   std::vector<doubles::ScriptedDialogs::Prompt> TakePrompts();
 
-  void SetMark();
-  std::vector<std::string> CallsSinceMark() const;
-  int MarkLine() const { return markLine_; }
+  // The recorded surfaces: the live chart, the preview picture, the printer page.
+  enum class Surface { Chart, Picture, Printer };
+  void SetMark(Surface surface = Surface::Chart);
+  std::vector<std::string> CallsSinceMark(Surface surface = Surface::Chart) const;
+  int MarkLine(Surface surface = Surface::Chart) const {
+    return marks_[static_cast<std::size_t>(surface)].line;
+  }
 
  private:
   void CheckPhase(const Form& form) const;
@@ -73,8 +78,13 @@ class Session {
   int leakFileAt_ = 0;
   int expectations_ = 0;
   PacketBuilder packets_;
-  std::size_t mark_ = 0;
-  int markLine_ = 0;
+  const doubles::RecordingSurface& Recording(Surface surface) const;
+
+  struct Mark {
+    std::size_t at = 0;
+    int line = 0;
+  };
+  std::array<Mark, 3> marks_{};
   std::size_t messagesSeen_ = 0;
   std::size_t promptsTaken_ = 0;
   std::size_t promptsChecked_ = 0;

@@ -6,6 +6,7 @@
 
 #include "core/platform/local_file_system.h"
 #include "doubles/fake_clock.h"
+#include "doubles/recording_printer.h"
 #include "doubles/recording_surface.h"
 #include "doubles/scripted_dialogs.h"
 #include "doubles/scripted_serial_port.h"
@@ -25,6 +26,11 @@ class SessionWorld {
 
   doubles::ScriptedSerialPort& Port() { return port_; }
   doubles::RecordingSurface& Chart() { return chart_; }
+  const doubles::RecordingSurface& Chart() const { return chart_; }
+  doubles::RecordingSurface& Picture() { return picture_; }
+  doubles::RecordingPrinter& Printer() { return printer_; }
+  const doubles::RecordingSurface& Picture() const { return picture_; }
+  const doubles::RecordingPrinter& Printer() const { return printer_; }
   doubles::FakeClock& Clock() { return clock_; }
   doubles::ScriptedDialogs& Dialogs() { return dialogs_; }
   Subject& Program() { return *program_; }
@@ -41,6 +47,8 @@ class SessionWorld {
   TempFolder folder_;
   doubles::ScriptedSerialPort port_;
   doubles::RecordingSurface chart_;
+  doubles::RecordingSurface picture_{777, 465};  // Print_Draw_Form.picEnroll
+  doubles::RecordingPrinter printer_;
   doubles::FakeClock clock_;
   doubles::ScriptedDialogs dialogs_;
   core::LocalFileSystem files_;
