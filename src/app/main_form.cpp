@@ -33,7 +33,7 @@ LeakMainForm::LeakMainForm() : Window("LeakMainForm", kTitle) {
   Setup.Add(SetupSeparator);
   Setup.Add(PortDevices);
 
-  for (core::MenuItem* item : {&OpenFile, &Save, &Graph, &Print, &PrintPreview, &Exit}) File.Add(*item);
+  for (core::MenuItem* item : {&OpenFile, &Save, &Graph, &Print, &PrintPreview, &Exit, &ExportCsv}) File.Add(*item);
   for (core::MenuItem* item : {&ClearOnRollover, &TrendSeparator, &TestMethod, &Select_Color,
                                &Select_Color_Item, &AxesSeparator, &Axis_Item}) {
     Trend.Add(*item);
@@ -43,7 +43,7 @@ LeakMainForm::LeakMainForm() : Window("LeakMainForm", kTitle) {
 
   RegisterAll(Text3, Command2, Command4, Stop_Command, Text2, NumberSecPerDiv, Reset_Command,
               PlotFooter, Notice, LinkStatus, File, OpenFile, Save, Graph, Print, PrintPreview,
-              Exit, Trend, ClearOnRollover, TrendSeparator, TestMethod, Select_Color,
+              Exit, ExportCsv, Trend, ClearOnRollover, TrendSeparator, TestMethod, Select_Color,
               Select_Color_Item, AxesSeparator, Axis_Item, Setup, SetupSeparator, PortDevices,
               Windows, KM4400SetUpItem, KM4400Status, Diagnostic, AboutItem);
 

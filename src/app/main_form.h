@@ -45,6 +45,7 @@ class LeakMainForm : public core::Window {
   core::MenuItem Print{"Print", "&Print File"};
   core::MenuItem PrintPreview{"PrintPreview", "P&rint Preview"};
   core::MenuItem Exit{"Exit", "&Exit"};
+  core::MenuItem ExportCsv{"ExportCsv", "Export Test as &CSV..."};
 
   core::MenuItem Trend{"Trend", "&Trend Recorder"};
   core::MenuItem ClearOnRollover{"Trend_Item(3)", "&Clear On Rollover"};

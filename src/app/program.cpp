@@ -35,6 +35,7 @@ Program::Program(Platform platform)
                      serialForm.SetUpMaximumFlow}),
       saver_(setup, graphSetup, chartMemory, plotState, platform.clock, platform.dialogs,
              platform.files, {*mainForm.Trend_Screen_Item[2], mainForm.Notice, startDir_}),
+      csvExporter_(selectedFiles, saver_, platform.dialogs, platform.files, mainForm.Notice),
       loadFormActions_(loadForm, selectedFiles, platform.files, platform.dialogs),
       grapher_(selectedFiles, setup, graphSetup, livePacket, scaleState, chartFrame, plotState,
                chartMemory, storedTestValues, platform.chart, platform.dialogs, platform.files,

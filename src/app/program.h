@@ -19,6 +19,7 @@
 #include "app/main_form.h"
 #include "app/platform.h"
 #include "core/value_registry.h"
+#include "records/csv_exporter.h"
 #include "records/load_form.h"
 #include "records/load_form_actions.h"
 #include "records/selected_files.h"
@@ -147,6 +148,7 @@ class Program : private acquisition::PacketSink {
   std::unique_ptr<trend::LivePlotter> plotter_;
   acquisition::SetupWindowActions setupActions_;
   records::TestSaver saver_;
+  records::CsvExporter csvExporter_;
   records::LoadFormActions loadFormActions_;
   records::StoredTestGrapher grapher_;
   reports::ReportReader reportReader_;

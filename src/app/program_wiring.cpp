@@ -23,6 +23,7 @@ void Program::WireMenus() {
   mainForm.AboutItem.OnClick([this] { about.Show(); });
   mainForm.OpenFile.OnClick([this] { loadForm.Show(); });
   mainForm.Save.OnClick([this] { saver_.Save_Click(); });
+  mainForm.ExportCsv.OnClick([this] { csvExporter_.ExportCsv_Click(); });
   mainForm.Graph.OnClick([this] { grapher_.Graph_Click(); });
   mainForm.Print.OnClick([this] { printedReport_.Print_Click(); });
   mainForm.PrintPreview.OnClick([this] { printPreview_.PrintPreview_Click(); });

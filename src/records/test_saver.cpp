@@ -96,6 +96,8 @@ std::string TestSaver::TestSeries(bool finishedTest) {
   return safe;
 }
 
+SavedTest TestSaver::CurrentTest() const { return Collect(FieldSafe(setup_.TestSeries.Text())); }
+
 SavedTest TestSaver::Collect(const std::string& testSeries) const {
   const acquisition::KM4400SetUp& s = setup_;
   const scaling::GraphSetup& g = graphSetup_;

@@ -42,6 +42,8 @@ class TestSaver {
   void SaveFinishedTest();
 
   const TestFileNamer& Namer() const { return namer_; }
+  // The chart memory and the boxes as a save would write them now.
+  SavedTest CurrentTest() const;
 
  private:
   void Save(bool finishedTest);
