@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QSerialPort>
+#include <QTemporaryDir>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <vector>
@@ -146,14 +148,21 @@ TEST_F(QtSerialPortTest, ALostDeviceClosesThePortOnceWithoutABusyLoop) {
   EXPECT_EQ(losses_.size(), 1u);
 }
 
+// The device's name is a link of the test's own, removed with the device as a USB adapter's
+// node is: a pseudo-terminal's own name may be taken by another one meanwhile.
 TEST_F(QtSerialPortTest, AfterALossTheWatchTellsWhenADeviceIsAtTheNameAgain) {
+  QTemporaryDir links;
+  std::filesystem::path link = links.filePath("adapter").toStdString();
+  std::filesystem::create_symlink(line_.Path(), link);
+  devices_[1] = link.string();
   LoseOrFail();
+  std::filesystem::remove(link);
   EXPECT_TRUE(port_.WatchingForDevice());
   qt_test::Spin(3 * qtui::QtSerialPort::kDeviceLookMs);
   EXPECT_EQ(backs_, 0) << "the device is gone";
 
   qt_test::PtyLine replugged;
-  devices_[1] = replugged.Path();
+  std::filesystem::create_symlink(replugged.Path(), link);
   ASSERT_TRUE(qt_test::WaitFor([&] { return backs_ > 0; }, 2000));
   port_.SetPortOpen(true);
   EXPECT_TRUE(port_.PortOpen());
