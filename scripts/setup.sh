@@ -11,7 +11,8 @@ packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-serialport-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           dpkg-dev file
-          xvfb xauth socat poppler-utils fonts-dejavu-core)
+          xvfb xauth socat poppler-utils fonts-dejavu-core
+          clang libclang-rt-dev ccache)  # the fuzz programs need clang with its libFuzzer
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -35,5 +36,8 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# ccache, with paths taken relative to the checkout, lets a fresh clone reuse earlier builds.
+export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build "$build" -j "$(nproc)"

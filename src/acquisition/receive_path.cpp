@@ -43,15 +43,18 @@ std::vector<std::string> ChunksByPacket(const std::string& text) {
 }
 
 ReceivePath::ReceivePath(core::SerialPort& port, ReceivePathControls controls,
-                         AcquisitionState& state, PacketDecoder& decoder,
+                         AcquisitionState& state, PacketDecoder& decoder, const core::Clock& clock,
                          std::function<void()> onPlottingStart)
     : port_(port),
       c_(controls),
       state_(state),
       decoder_(decoder),
+      clock_(clock),
       onPlottingStart_(std::move(onPlottingStart)) {
   port_.OnComm([this] { MSComm1_OnComm(); });
   port_.OnNotice([this](const std::string& notice) { c_.notice.SetText(notice); });
+  port_.OnLost([this](const std::string& reason) { Lost(reason); });
+  port_.OnDeviceBack([this] { DeviceBack(); });
 }
 
 void ReceivePath::SetUpPort(int configuredPort) {
@@ -147,10 +150,38 @@ void ReceivePath::AfterEvents() {
   if (unread <= limit) return;
   port_.SetPortOpen(false);
   watching_ = false;
-  c_.notice.SetText("Comm Port " + std::to_string(port_.PortNumber()) + " (" + port_.DeviceName() +
-                    ") closed: " + std::to_string(unread) +
+  c_.notice.SetText(PortLabel() + " closed: " + std::to_string(unread) +
                     " characters were left unread, more than " + std::to_string(limit) +
                     "; plotting has halted");
+}
+
+// The port is already closed; the button keeps "Stop Plotting" (the run is halted).
+void ReceivePath::Lost(const std::string& reason) {
+  watching_ = false;
+  c_.notice.SetText(PortLabel() + " was lost at " + clock_.LongTime() + ": " + reason +
+                    "; plotting has halted");
+}
+
+void ReceivePath::DeviceBack() {
+  // Inside an unfinished event (a box is open) nothing opens; the watch asks again.
+  if (inEvent_ || port_.PortOpen()) return;
+  // Only a halted run goes on: after a stop the device is no longer wanted.
+  if (c_.stopCommand.Caption() != kStopCaption) {
+    port_.SetPortOpen(false);
+    return;
+  }
+  // The first chunks after the gap may begin inside a packet: pass them over as at a start.
+  // The chart memory, the colour and the position stay: it is the same run.
+  state_.EventsSinceStart = 0;
+  port_.SetPortOpen(true);
+  if (!port_.PortOpen()) return;  // the port's notice says why; the watch goes on
+  watching_ = true;
+  c_.notice.SetText(PortLabel() + " is back: reopened at " + clock_.LongTime() +
+                    ", plotting goes on");
+}
+
+std::string ReceivePath::PortLabel() const {
+  return "Comm Port " + std::to_string(port_.PortNumber()) + " (" + port_.DeviceName() + ")";
 }
 
 }  // namespace acquisition

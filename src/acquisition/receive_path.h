@@ -8,6 +8,7 @@
 #include "acquisition/packet_decoder.h"
 #include "core/button.h"
 #include "core/menu_item.h"
+#include "core/platform/clock.h"
 #include "core/platform/serial_port.h"
 #include "core/text_box.h"
 
@@ -30,10 +31,13 @@ std::vector<std::string> ChunksByPacket(const std::string& text);
 // The serial link (MSComm1): port selection, Start/Stop Plotting, the communication event
 // and the overrun watch. A communication event runs to completion; one raised while another
 // is being handled (a message box's nested event loop) is deferred until it has ended.
+// A device lost while plotting halts the run; when it is back at its name while the button
+// still shows "Stop Plotting", the port is reopened and plotting goes on.
 class ReceivePath {
  public:
   ReceivePath(core::SerialPort& port, ReceivePathControls controls, AcquisitionState& state,
-              PacketDecoder& decoder, std::function<void()> onPlottingStart);
+              PacketDecoder& decoder, const core::Clock& clock,
+              std::function<void()> onPlottingStart);
 
   // Start-up: line settings, input length, then the configured port (1 or 2; others ignored).
   void SetUpPort(int configuredPort);
@@ -54,11 +58,15 @@ class ReceivePath {
  private:
   void SelectPort(int index);
   void HandleChunk(const std::string& chunk);
+  void Lost(const std::string& reason);
+  void DeviceBack();
+  std::string PortLabel() const;
 
   core::SerialPort& port_;
   ReceivePathControls c_;
   AcquisitionState& state_;
   PacketDecoder& decoder_;
+  const core::Clock& clock_;
   std::function<void()> onPlottingStart_;
   std::function<void(const std::string&, const std::string&)> onChunk_;
   bool watching_ = false;

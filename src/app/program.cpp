@@ -67,7 +67,7 @@ Program::Program(Platform platform)
       acquisition::ReceivePathControls{mainForm.Stop_Command, *mainForm.Setup_Item[0],
                                        *mainForm.Setup_Item[1], serialForm.Text1, serialForm.Text2,
                                        mainForm.Notice},
-      acquisitionState, decoder_, [this] {
+      acquisitionState, decoder_, platform.clock, [this] {
         chartMemory.ChartIndex = 0;
         trendControls_->PlotSequenceStep();
         linkStatistics_.Start();

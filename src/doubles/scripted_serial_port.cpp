@@ -6,9 +6,12 @@ void ScriptedSerialPort::SetPortOpen(bool open) {
   if (open && failReason_) {
     std::string reason = *failReason_;
     failReason_.reset();
-    if (notice_) notice_("Comm Port " + std::to_string(port_) + " (" + DeviceName() + ") could not be opened: " + reason);
+    if (notice_)
+      notice_("Comm Port " + std::to_string(port_) + " (" + DeviceName() +
+              ") could not be opened: " + reason);
     return;
   }
+  watching_ = false;
   if (open == open_) return;
   open_ = open;
   if (open) ++openCount_;
@@ -35,7 +38,12 @@ void ScriptedSerialPort::Lose(const std::string& reason) {
   if (!open_) return;
   open_ = false;
   buffer_.clear();
-  if (notice_) notice_("Comm Port " + std::to_string(port_) + " (" + DeviceName() + ") was lost: " + reason);
+  watching_ = true;
+  if (lost_) lost_(reason);
+}
+
+void ScriptedSerialPort::DeviceAppears() {
+  if (watching_ && back_) back_();
 }
 
 }  // namespace doubles

@@ -14,7 +14,10 @@ class ScriptedSerialPort : public core::SerialPort {
  public:
   static constexpr int kThreshold = 67;  // as the real port: one packet waiting
 
-  void SetPortNumber(int port) override { port_ = port; }
+  void SetPortNumber(int port) override {
+    port_ = port;
+    watching_ = false;
+  }
   int PortNumber() const override { return port_; }
   std::string DeviceName() const override { return "scripted" + std::to_string(port_); }
   void SetSettings(const std::string& settings) override { settings_ = settings; }
@@ -27,7 +30,13 @@ class ScriptedSerialPort : public core::SerialPort {
   int InBufferCount() const override;
   int RThreshold() const override { return kThreshold; }
   void OnComm(std::function<void()> handler) override { comm_ = std::move(handler); }
-  void OnNotice(std::function<void(const std::string&)> handler) override { notice_ = std::move(handler); }
+  void OnNotice(std::function<void(const std::string&)> handler) override {
+    notice_ = std::move(handler);
+  }
+  void OnLost(std::function<void(const std::string&)> handler) override {
+    lost_ = std::move(handler);
+  }
+  void OnDeviceBack(std::function<void()> handler) override { back_ = std::move(handler); }
 
   // Adds bytes to the buffer and raises one communication event (also with nothing new).
   void Deliver(const std::string& bytes);
@@ -35,8 +44,11 @@ class ScriptedSerialPort : public core::SerialPort {
   void SetInBufferCount(std::optional<int> count) { pretendCount_ = count; }
   // The next open fails with this reason; the port stays closed.
   void FailNextOpen(std::string reason) { failReason_ = std::move(reason); }
-  // The port vanishes while open.
+  // The port vanishes while open; the watch for its device begins.
   void Lose(const std::string& reason);
+  // A device appears at the port's name: the watch, while it goes on, says so.
+  void DeviceAppears();
+  bool WatchingForDevice() const { return watching_; }
   int OpenCount() const { return openCount_; }
 
  private:
@@ -44,12 +56,15 @@ class ScriptedSerialPort : public core::SerialPort {
   std::string settings_ = "9600,N,8,1";
   int inputLen_ = 0;
   bool open_ = false;
+  bool watching_ = false;
   int openCount_ = 0;
   std::string buffer_;
   std::optional<int> pretendCount_;
   std::optional<std::string> failReason_;
   std::function<void()> comm_;
   std::function<void(const std::string&)> notice_;
+  std::function<void(const std::string&)> lost_;
+  std::function<void()> back_;
 };
 
 }  // namespace doubles

@@ -1,5 +1,6 @@
 #include "qt/qt_serial_port.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
@@ -51,6 +52,8 @@ QtSerialPort::QtSerialPort(DeviceResolver resolver, QObject* parent)
     : QObject(parent), resolver_(std::move(resolver)), serial_(new QSerialPort(this)) {
   connect(serial_, &QSerialPort::readyRead, this, &QtSerialPort::DataArrived);
   connect(serial_, &QSerialPort::errorOccurred, this, &QtSerialPort::ErrorOccurred);
+  deviceLook_.setInterval(kDeviceLookMs);
+  connect(&deviceLook_, &QTimer::timeout, this, &QtSerialPort::LookForDevice);
 }
 
 void QtSerialPort::SetSettings(const std::string& settings) {
@@ -61,6 +64,7 @@ void QtSerialPort::SetSettings(const std::string& settings) {
 }
 
 void QtSerialPort::SetPortOpen(bool open) {
+  if (!open) deviceLook_.stop();
   if (open == serial_->isOpen()) return;
   if (open) {
     Open();
@@ -76,6 +80,7 @@ void QtSerialPort::Open() {
     return;
   }
   if (!ApplyOrClose()) return;
+  deviceLook_.stop();
   // Characters from before the start of plotting belong to no run.
   serial_->clear(QSerialPort::Input);
 }
@@ -101,6 +106,7 @@ std::string QtSerialPort::Input() {
   qint64 count = serial_->bytesAvailable();
   if (inputLen_ > 0) count = std::min<qint64>(count, inputLen_);
   QByteArray bytes = serial_->read(count);
+  charactersRead_ += bytes.size();
   return bytes.toStdString();
 }
 
@@ -126,7 +132,12 @@ void QtSerialPort::ErrorOccurred(QSerialPort::SerialPortError error) {
 void QtSerialPort::Lose() {
   std::string reason = serial_->errorString().toStdString();
   serial_->close();
-  Notice(PortLabel() + " was lost: " + reason);
+  deviceLook_.start();
+  if (lost_) lost_(reason);
+}
+
+void QtSerialPort::LookForDevice() {
+  if (back_ && QFileInfo::exists(QString::fromStdString(DeviceName()))) back_();
 }
 
 void QtSerialPort::RaiseComm() const {

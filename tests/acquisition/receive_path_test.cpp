@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,10 +47,10 @@ class ReceivePathTest : public ::testing::Test, protected DecoderFixture {
   core::TextBox eventCount{"Text2", "1"};
   core::TextBox notice{"Notice", "", true};
   int plottingStarts = 0;
-  ReceivePath path{
-      port, {stopCommand, port1, port2, joinedText, eventCount, notice}, state, decoder, [this] {
-        ++plottingStarts;
-      }};
+  ReceivePath path{port,  {stopCommand, port1, port2, joinedText, eventCount, notice},
+                   state, decoder,
+                   clock, [this] {
+        ++plottingStarts; }};
 };
 
 TEST_F(ReceivePathTest, DiagnosticsShowTheChunksNewestFirstAndCountEvents) {
@@ -178,12 +179,91 @@ TEST_F(ReceivePathTest, PortThatCannotBeOpenedLeavesPlottingHalted) {
   EXPECT_EQ(notice.Text(), "");
 }
 
-TEST_F(ReceivePathTest, PortLostWhilePlottingIsNoticed) {
-  path.Stop_Command_Click();
+// Unplugged while plotting, plugged in again: the run halts with a notice, and goes on by
+// itself in the same colour and chart memory once the device is back.
+TEST_F(ReceivePathTest, ALostDeviceHaltsTheRunAndItsReturnReopensThePort) {
+  StartAndWarmUp();
+  clock.SetSeconds(10 * 3600 + 2 * 60 + 3);
   port.Lose("unplugged");
-  path.AfterEvents();
-  EXPECT_NE(notice.Text().find("unplugged"), std::string::npos);
+  EXPECT_EQ(notice.Text(),
+            "Comm Port 1 (scripted1) was lost at 10:02:03 AM: unplugged; plotting has halted");
+  EXPECT_FALSE(port.PortOpen());
   ExpectButton("Stop Plotting", kLightRed);
+  path.AfterEvents();
+
+  clock.Advance(6);
+  port.DeviceAppears();
+  EXPECT_TRUE(port.PortOpen());
+  EXPECT_FALSE(port.WatchingForDevice());
+  EXPECT_EQ(notice.Text(),
+            "Comm Port 1 (scripted1) is back: reopened at 10:02:09 AM, plotting goes on");
+  ExpectButton("Stop Plotting", kLightRed);
+  EXPECT_EQ(plottingStarts, 1);
+
+  // The first two events after the gap may begin mid-packet and are passed over.
+  port.Deliver("02401");
+  port.Deliver("12RY");
+  EXPECT_TRUE(sink.plotted.empty());
+  port.Deliver(PacketWithPart("42"));
+  EXPECT_EQ(packet.PartNumber, "42");
+  EXPECT_EQ(sink.plotted.size(), 1u);
+
+  // The overrun watch is on again.
+  port.SetInBufferCount(kOverrunLimit + 1);
+  path.AfterEvents();
+  EXPECT_FALSE(port.PortOpen());
+}
+
+TEST_F(ReceivePathTest, ADeviceBackAfterTheRunEndedOrMovedIsLeftClosed) {
+  struct Case {
+    const char* name;
+    std::function<void()> afterLoss;
+  };
+  const Case cases[] = {
+      {"stopped", [this] { path.Stop_Command_Click(); }},
+      {"other port chosen", [this] { path.Setup_Item_Click(1); }},
+      {"chart position reset", [this] { path.ShowStopped(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    path.Setup_Item_Click(0);
+    if (stopCommand.Caption() == "Stop Plotting") path.Stop_Command_Click();
+    StartAndWarmUp();
+    port.Lose("unplugged");
+    c.afterLoss();
+    port.DeviceAppears();
+    EXPECT_FALSE(port.PortOpen());
+    EXPECT_FALSE(port.WatchingForDevice());
+  }
+}
+
+TEST_F(ReceivePathTest, AReturnThatCannotBeOpenedKeepsWatching) {
+  StartAndWarmUp();
+  port.Lose("unplugged");
+  port.FailNextOpen("permission denied");
+  port.DeviceAppears();
+  EXPECT_FALSE(port.PortOpen());
+  EXPECT_EQ(notice.Text(), "Comm Port 1 (scripted1) could not be opened: permission denied");
+  EXPECT_TRUE(port.WatchingForDevice());
+  port.DeviceAppears();
+  EXPECT_TRUE(port.PortOpen());
+}
+
+TEST_F(ReceivePathTest, ADeviceBackWhileAnEventIsHandledWaitsForTheNextLook) {
+  StartAndWarmUp();
+  bool looked = false;
+  sink.onCalibrate = [&] {
+    if (looked) return;
+    looked = true;
+    port.Lose("unplugged");
+    port.DeviceAppears();  // as the watch's timer would inside a message box's event loop
+  };
+  port.Deliver(PacketWithPart("01"));
+  EXPECT_TRUE(looked);
+  EXPECT_FALSE(port.PortOpen());
+  EXPECT_TRUE(port.WatchingForDevice());
+  port.DeviceAppears();
+  EXPECT_TRUE(port.PortOpen());
 }
 
 struct PortSetUpCase {

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QSerialPort>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -21,6 +24,14 @@ class QtSerialPortTest : public ::testing::Test {
     devices_[1] = line_.Path();
     port_.OnComm([this] { ++events_; });
     port_.OnNotice([this](const std::string& notice) { notices_.push_back(notice); });
+    port_.OnLost([this](const std::string& reason) { losses_.push_back(reason); });
+    port_.OnDeviceBack([this] { ++backs_; });
+  }
+
+  void LoseOrFail() {
+    OpenOrFail();
+    line_.Hangup();
+    ASSERT_TRUE(qt_test::WaitFor([&] { return !port_.PortOpen(); }));
   }
 
   QSerialPort& Serial() { return *port_.findChild<QSerialPort*>(); }
@@ -35,6 +46,8 @@ class QtSerialPortTest : public ::testing::Test {
   qtui::QtSerialPort port_;
   int events_ = 0;
   std::vector<std::string> notices_;
+  std::vector<std::string> losses_;
+  int backs_ = 0;
 };
 
 TEST_F(QtSerialPortTest, OpensWithTheLineSettingsAndTakesOnlyValidNewOnes) {
@@ -123,16 +136,57 @@ TEST_F(QtSerialPortTest, ALostDeviceClosesThePortOnceWithoutABusyLoop) {
                    });
   line_.Hangup();
   ASSERT_TRUE(qt_test::WaitFor([&] { return !port_.PortOpen(); }));
-  ASSERT_EQ(notices_.size(), 1u);
-  EXPECT_EQ(notices_[0].rfind("Comm Port 1 (" + line_.Path() + ") was lost: ", 0), 0u)
-      << notices_[0];
+  ASSERT_EQ(losses_.size(), 1u);
+  EXPECT_FALSE(losses_[0].empty());
+  EXPECT_TRUE(notices_.empty());
 
   int errorsAtClose = errors;
   int eventsAtClose = events_;
   qt_test::Spin(200);
   EXPECT_EQ(errors, errorsAtClose);
   EXPECT_EQ(events_, eventsAtClose);
-  EXPECT_EQ(notices_.size(), 1u);
+  EXPECT_EQ(losses_.size(), 1u);
+}
+
+// The device's name is a link of the test's own, removed with the device as a USB adapter's
+// node is: a pseudo-terminal's own name may be taken by another one meanwhile.
+TEST_F(QtSerialPortTest, AfterALossTheWatchTellsWhenADeviceIsAtTheNameAgain) {
+  QTemporaryDir links;
+  std::filesystem::path link = links.filePath("adapter").toStdString();
+  std::filesystem::create_symlink(line_.Path(), link);
+  devices_[1] = link.string();
+  LoseOrFail();
+  std::filesystem::remove(link);
+  EXPECT_TRUE(port_.WatchingForDevice());
+  qt_test::Spin(3 * qtui::QtSerialPort::kDeviceLookMs);
+  EXPECT_EQ(backs_, 0) << "the device is gone";
+
+  qt_test::PtyLine replugged;
+  std::filesystem::create_symlink(replugged.Path(), link);
+  ASSERT_TRUE(qt_test::WaitFor([&] { return backs_ > 0; }, 2000));
+  port_.SetPortOpen(true);
+  EXPECT_TRUE(port_.PortOpen());
+  EXPECT_FALSE(port_.WatchingForDevice());
+}
+
+TEST_F(QtSerialPortTest, ClosingOrChoosingAnotherPortEndsTheWatch) {
+  const std::pair<const char*, std::function<void()>> endings[] = {
+      {"closed", [this] { port_.SetPortOpen(false); }},
+      {"other port", [this] { port_.SetPortNumber(2); }},
+  };
+  for (const auto& [name, end] : endings) {
+    SCOPED_TRACE(name);
+    qt_test::PtyLine line;
+    devices_[1] = line.Path();
+    port_.SetPortNumber(1);
+    port_.SetPortOpen(true);
+    ASSERT_TRUE(port_.PortOpen());
+    line.Hangup();
+    ASSERT_TRUE(qt_test::WaitFor([&] { return !port_.PortOpen(); }));
+    ASSERT_TRUE(port_.WatchingForDevice());
+    end();
+    EXPECT_FALSE(port_.WatchingForDevice());
+  }
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 // The whole program on a real serial port: packets written into a pseudo-terminal reach the
 // live packet and the set-up and status windows; pulling the line mid-stream closes the port
-// with a notice, and the program runs on without spinning.
+// with a notice, and the program runs on without spinning; a device back at the same name
+// is reopened by itself and plotting goes on.
 #include <gtest/gtest.h>
 
 #include <QSerialPort>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <ctime>
+#include <filesystem>
 
 #include "program_on_doubles.h"
 #include "pty_line.h"
@@ -46,8 +50,11 @@ class SerialLinkTest : public ::testing::Test {
 
   // Writes packets one at a time, as the instrument paces them, until `done` holds.
   bool StreamUntil(int& flow, const std::function<bool()>& done) {
+    return StreamUntil(line_, flow, done);
+  }
+  bool StreamUntil(qt_test::PtyLine& line, int& flow, const std::function<bool()>& done) {
     for (int i = 0; i < 40 && !done(); ++i) {
-      line_.Write(Packet(++flow));
+      line.Write(Packet(++flow));
       int events = EventCount();
       qt_test::WaitFor([&] { return EventCount() > events; }, 1000);
     }
@@ -84,7 +91,7 @@ TEST_F(SerialLinkTest, StreamedPacketsReachTheWindowsAndALostLineClosesThePortQu
   line_.Hangup();
   ASSERT_TRUE(qt_test::WaitFor([&] { return !port_.PortOpen(); }));
   EXPECT_EQ(
-      program().mainForm.Notice.Text().rfind("Comm Port 1 (" + line_.Path() + ") was lost: ", 0),
+      program().mainForm.Notice.Text().rfind("Comm Port 1 (" + line_.Path() + ") was lost at ", 0),
       0u)
       << program().mainForm.Notice.Text();
   EXPECT_FALSE(program().Ended());
@@ -103,6 +110,46 @@ TEST_F(SerialLinkTest, StreamedPacketsReachTheWindowsAndALostLineClosesThePortQu
   // The program goes on: the button still answers the operator.
   program().mainForm.Stop_Command.Click();
   EXPECT_EQ(program().mainForm.Stop_Command.Caption(), "Start Plotting");
+}
+
+// Two pseudo-terminals behind one link stand for an adapter pulled out and plugged in again.
+TEST_F(SerialLinkTest, ADeviceBackAtItsNameIsReopenedAndPlottingGoesOn) {
+  QTemporaryDir links;
+  std::filesystem::path link = links.filePath("instrument").toStdString();
+  std::filesystem::create_symlink(line_.Path(), link);
+  program().PortDeviceAssignments().Assign(1, link.string());
+  program().mainForm.Stop_Command.Click();
+  ASSERT_TRUE(port_.PortOpen()) << program().mainForm.Notice.Text();
+
+  int flow = 500;
+  const trend::ChartMemory& memory = program().chartMemory;
+  ASSERT_TRUE(StreamUntil(flow, [&] { return memory.ChartIndex >= 3; }));
+  std::vector<std::int16_t> before(memory.ChartY.begin(),
+                                   memory.ChartY.begin() + memory.ChartIndex);
+
+  line_.Hangup();
+  ASSERT_TRUE(qt_test::WaitFor([&] { return !port_.PortOpen(); }));
+  std::string lost = program().mainForm.Notice.Text();
+  EXPECT_EQ(lost.rfind("Comm Port 1 (" + link.string() + ") was lost at ", 0), 0u) << lost;
+  EXPECT_EQ(program().mainForm.Stop_Command.Caption(), "Stop Plotting");
+  // The name goes with the device, as a USB adapter's node does.
+  std::filesystem::remove(link);
+  qt_test::Spin(3 * qtui::QtSerialPort::kDeviceLookMs);
+  EXPECT_FALSE(port_.PortOpen()) << "reopened a device that is gone";
+
+  qt_test::PtyLine replugged;
+  std::filesystem::create_symlink(replugged.Path(), link);
+  ASSERT_TRUE(qt_test::WaitFor([&] { return port_.PortOpen(); }, 3000))
+      << program().mainForm.Notice.Text();
+  std::string back = program().mainForm.Notice.Text();
+  EXPECT_EQ(back.rfind("Comm Port 1 (" + link.string() + ") is back: reopened at ", 0), 0u) << back;
+  EXPECT_NE(back.find(", plotting goes on"), std::string::npos) << back;
+
+  int plotted = memory.ChartIndex;
+  ASSERT_TRUE(StreamUntil(replugged, flow, [&] { return memory.ChartIndex > plotted; }));
+  EXPECT_TRUE(std::equal(before.begin(), before.end(), memory.ChartY.begin()))
+      << "points plotted before the loss were lost";
+  EXPECT_EQ(program().mainForm.Stop_Command.Caption(), "Stop Plotting");
 }
 
 }  // namespace

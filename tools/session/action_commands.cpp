@@ -144,6 +144,9 @@ void PortFails(Session& s, const Args& a) { s.World().Port().FailNextOpen(a.Text
 void PortLost(Session& s, const Args& a) {
   s.Event([&] { s.World().Port().Lose(a.Text(0)); });
 }
+void PortBack(Session& s, const Args&) {
+  s.Event([&] { s.World().Port().DeviceAppears(); });
+}
 
 void SetValue(Session& s, const Args& a) {
   ValueOf(s.Program(), a.Text(0));  // an unknown name fails with its close names
@@ -193,6 +196,7 @@ const std::vector<Form>& ActionForms() {
       {"unread off", Phase::Anytime, UnreadOff},
       {"port-fails <\"text\">", Phase::Anytime, PortFails},
       {"port-lost <\"text\">", Phase::Running, PortLost},
+      {"port-back", Phase::Running, PortBack},
       {"set <Name> <\"text\">", Phase::Anytime, SetValue},
       {"packet-defaults <field=value...>", Phase::Anytime, PacketDefaults},
       {"mark", Phase::Anytime, Mark},

@@ -24,7 +24,8 @@ class SerialPort {
 
   virtual bool PortOpen() const = 0;
   // Opens or closes the port; closing discards what was not read. An open that fails leaves
-  // the port closed and tells the notice handler why.
+  // the port closed and tells the notice handler why. Closing a closed port only ends the
+  // watch for a lost device.
   virtual void SetPortOpen(bool open) = 0;
   // All waiting characters, one per received byte, removed from the buffer.
   virtual std::string Input() = 0;
@@ -33,8 +34,14 @@ class SerialPort {
   virtual int RThreshold() const = 0;
 
   virtual void OnComm(std::function<void()> handler) = 0;
-  // One-line notices for the operator: could not open, lost while open.
+  // One-line notices for the operator: could not open, could not take the line settings.
   virtual void OnNotice(std::function<void(const std::string&)> handler) = 0;
+  // Told, with the reason, when the device vanishes while the port is open. The port is then
+  // closed and watches for a device to appear at the same name again.
+  virtual void OnLost(std::function<void(const std::string& reason)> handler) = 0;
+  // Told, while that watch goes on, each time it finds a device at the port's name. The watch
+  // ends when the port opens, is closed or is given another number.
+  virtual void OnDeviceBack(std::function<void()> handler) = 0;
 };
 
 }  // namespace core
