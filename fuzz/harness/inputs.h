@@ -25,6 +25,11 @@ void PortDevicesFile(std::string_view input);
 // survive quoting: the quoted form of a line reads back as that line.
 void SessionScript(std::string_view input);
 
+// A test data file: read as graphing and the reports read it; when it reads, it is graphed
+// from the leak folder and formatted as CSV, and (its texts holding no double quote) what
+// the writer makes of it must read back the same.
+void TestFile(std::string_view input);
+
 // A property of the product that an input broke.
 class Finding : public std::logic_error {
  public:
