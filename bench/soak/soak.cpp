@@ -33,8 +33,10 @@ int main(int argc, char** argv) {
   bool judgeMemory = true;
   for (int i = 1; i < argc; ++i) {
     std::string_view arg = argv[i];
-    if (arg == "--saves-only") judgeMemory = false;
-    else packets = std::atoll(argv[i]);
+    if (arg == "--saves-only")
+      judgeMemory = false;
+    else
+      packets = std::atoll(argv[i]);
   }
   if (packets < 2) {
     std::fprintf(stderr, "usage: soak [packets >= 2] [--saves-only]\n");
@@ -58,12 +60,12 @@ int main(int argc, char** argv) {
   std::printf("files not a whole test %lld\n", check.unreadable);
   std::printf("tests set aside     %lld in unsaved/\n", soak::FilesIn(stream.UnsavedFolder()));
   std::printf("port                %s\n", stream.PortOpen() ? "open" : "CLOSED");
-  std::printf("resident memory     %ld kB after %lld packets, %ld kB at the end: %+ld kB\n",
-              warmKb, warmUp, endKb, endKb - warmKb);
+  std::printf("resident memory     %ld kB after %lld packets, %ld kB at the end: %+ld kB\n", warmKb,
+              warmUp, endKb, endKb - warmKb);
 
   bool savesComplete = check.contiguous && check.files == stream.FinishedTests() &&
-                       check.unreadable == 0 &&
-                       soak::FilesIn(stream.UnsavedFolder()) == 0 && stream.PortOpen();
+                       check.unreadable == 0 && soak::FilesIn(stream.UnsavedFolder()) == 0 &&
+                       stream.PortOpen();
   bool memoryFlat = endKb - warmKb <= kMemoryBoundKb;
   if (!savesComplete) std::printf("FAIL: a finished test was lost, overwritten or set aside\n");
   if (judgeMemory && !memoryFlat)

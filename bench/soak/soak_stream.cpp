@@ -50,7 +50,9 @@ void SoakStream::SendNext() {
   lastStatus_ = fields.testStatus;
 }
 
-std::string SoakStream::LeakFolder() const { return (world_.folder.Path() / "home" / "Leak").string(); }
+std::string SoakStream::LeakFolder() const {
+  return (world_.folder.Path() / "home" / "Leak").string();
+}
 
 std::string SoakStream::UnsavedFolder() const {
   return world_.StartFile(records::TestSaver::kUnsavedFolder);

@@ -28,9 +28,9 @@ records::SavedTest AsSaved(const records::StoredTestFile& file) {
   const records::StoredScale& s = file.scale;
   records::SavedTest test;
   test.header = v.Header;
-  test.scale = {double(s.chartMax), double(s.chartMin), double(s.flowZeroYaxisValue),
-                s.secPerDiv, 0};
-  test.setUp = {v.PartNumber, v.FillTime, v.StabTime, v.ReadTime,
+  test.scale = {double(s.chartMax), double(s.chartMin), double(s.flowZeroYaxisValue), s.secPerDiv,
+                0};
+  test.setUp = {v.PartNumber, v.FillTime,     v.StabTime,      v.ReadTime,
                 v.Version,    v.FlowSlopeLim, v.PressReference};
   test.limits = {v.LeakLimit, v.CalLeak, v.FlowZero, v.FlowNegLimit, v.PressureTol, v.TimeBase};
   test.zeroTime = {v.MaxSlope, v.TCFactor, v.MinFlow, v.ZeroTime};
@@ -40,9 +40,8 @@ records::SavedTest AsSaved(const records::StoredTestFile& file) {
 }
 
 bool SameAsSaved(const records::SavedTest& a, const records::SavedTest& b) {
-  return a.header == b.header && a.scale == b.scale && a.setUp == b.setUp &&
-         a.limits == b.limits && a.zeroTime == b.zeroTime && a.testSeries == b.testSeries &&
-         a.data == b.data;
+  return a.header == b.header && a.scale == b.scale && a.setUp == b.setUp && a.limits == b.limits &&
+         a.zeroTime == b.zeroTime && a.testSeries == b.testSeries && a.data == b.data;
 }
 
 // "&Graph File" on the input as the one file chosen from the leak folder.

@@ -21,10 +21,8 @@ struct Target {
 void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
 
 const Target kTargets[] = {
-    {"packet_stream", fuzz::PacketStream},
-    {"configuration", fuzz::ConfigurationFile},
-    {"port_devices", fuzz::PortDevicesFile},
-    {"session_script", fuzz::SessionScript},
+    {"packet_stream", fuzz::PacketStream},   {"configuration", fuzz::ConfigurationFile},
+    {"port_devices", fuzz::PortDevicesFile}, {"session_script", fuzz::SessionScript},
     {"test_file", fuzz::TestFile},
 };
 
