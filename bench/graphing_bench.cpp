@@ -25,6 +25,7 @@
 #include "qt/program_views.h"
 #include "qt/raster_surface.h"
 #include "full_test_file.h"
+#include "qt_benchmarks.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -119,11 +120,4 @@ BENCHMARK(BM_GraphEightFullFilesInQtProgram)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench_files::RunQtBenchmarks(argc, argv); }

@@ -20,6 +20,7 @@
 #include "qt/qt_printer.h"
 #include "qt/raster_surface.h"
 #include "full_test_file.h"
+#include "qt_benchmarks.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -99,11 +100,4 @@ BENCHMARK(BM_PrintEightFullFilesToPdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return bench_files::RunQtBenchmarks(argc, argv); }
