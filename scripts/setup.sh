@@ -9,6 +9,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # installed, and would send every run to apt-get again.
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-serialport-dev libgl-dev
+          qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql postgresql  # the test history
           libgtest-dev libgmock-dev libbenchmark-dev
           dpkg-dev file
           xvfb xauth socat poppler-utils fonts-dejavu-core
