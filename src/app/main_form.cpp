@@ -40,12 +40,13 @@ LeakMainForm::LeakMainForm() : Window("LeakMainForm", kTitle) {
   }
   Windows.Add(KM4400SetUpItem);
   Windows.Add(KM4400Status);
+  Windows.Add(TestHistoryItem);
 
   RegisterAll(Text3, Command2, Command4, Stop_Command, Text2, NumberSecPerDiv, Reset_Command,
               PlotFooter, Notice, LinkStatus, File, OpenFile, Save, Graph, Print, PrintPreview,
               Exit, ExportCsv, Trend, ClearOnRollover, TrendSeparator, TestMethod, Select_Color,
               Select_Color_Item, AxesSeparator, Axis_Item, Setup, SetupSeparator, PortDevices,
-              Windows, KM4400SetUpItem, KM4400Status, Diagnostic, AboutItem);
+              Windows, KM4400SetUpItem, KM4400Status, TestHistoryItem, Diagnostic, AboutItem);
 
   Text3.SetToolTip("Current Position, where maximum Page Position is 770");
   Command2.SetToolTip("Set the position to 0");

@@ -65,6 +65,7 @@ class LeakMainForm : public core::Window {
   core::MenuItem Windows{"Windows", "&Windows"};
   core::MenuItem KM4400SetUpItem{"KM4400SetUpItem", "&KM4400 Set Up"};
   core::MenuItem KM4400Status{"KM4400Status", "KM4400 &Status"};
+  core::MenuItem TestHistoryItem{"TestHistoryItem", "Test &History"};
   core::MenuItem Diagnostic{"Diagnostic", "&Diagnostics"};
   core::MenuItem AboutItem{"AboutItem", "&About"};
 

@@ -61,7 +61,12 @@ Program::Program(Platform platform)
       printedReport_(printDrawer_, selectedFiles, platform.printer, platform.dialogs,
                      mainForm.Notice),
       printPreview_(printDrawForm, platform.picture, previewDrawer_, selectedFiles, chartFrame,
-                    platform.dialogs, printedReport_) {
+                    platform.dialogs, printedReport_),
+      history_(platform.files),
+      historyActions_(testHistory, controlChart, history_, platform.dialogs, platform.files,
+                      {selectedFiles, loadForm.List1, [this] { grapher_.Graph_Click(); },
+                       [this] { printPreview_.PrintPreview_Click(); },
+                       [this] { printedReport_.Print_Click(); }, mainForm.Notice}) {
   receivePath_ = std::make_unique<acquisition::ReceivePath>(
       platform.port,
       acquisition::ReceivePathControls{mainForm.Stop_Command, *mainForm.Setup_Item[0],
@@ -107,6 +112,11 @@ void Program::AfterEvents() {
   if (!ended_) receivePath_->AfterEvents();
 }
 
+bool Program::BackgroundStep() {
+  if (ended_ || receivePath_->InEvent()) return false;
+  return historyActions_.ScanStep();
+}
+
 void Program::RefreshLinkStatistics() {
   if (!ended_ && !receivePath_->InEvent()) linkStatistics_.Refresh();
 }
@@ -130,7 +140,7 @@ std::vector<core::Window*> Program::Windows() const {
   auto* self = const_cast<Program*>(this);
   return {&self->mainForm,   &self->setup,     &self->status, &self->serialForm,
           &self->graphSetup, &self->penColour, &self->about,  &self->loadForm,
-          &self->printDrawForm};
+          &self->printDrawForm, &self->testHistory, &self->controlChart};
 }
 
 }  // namespace app

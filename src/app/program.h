@@ -19,6 +19,10 @@
 #include "app/main_form.h"
 #include "app/platform.h"
 #include "core/value_registry.h"
+#include "history/control_chart_window.h"
+#include "history/test_history.h"
+#include "history/test_history_actions.h"
+#include "history/test_history_window.h"
 #include "records/csv_exporter.h"
 #include "records/load_form.h"
 #include "records/load_form_actions.h"
@@ -72,6 +76,14 @@ class Program : private acquisition::PacketSink {
 
   // Run each time the pending events have been handled (the overrun watch).
   void AfterEvents();
+  // Where the test history keeps its index (the program's data folder); without one the
+  // history is off. Given before start-up.
+  void UseHistoryFolder(const std::string& folder) { history_.UseDataFolder(folder); }
+  // Work the program does between events (bringing the test history up to date): one short
+  // step; false when there is none. Never inside an unfinished communication event.
+  bool BackgroundStep();
+  bool HasBackgroundWork() { return historyActions_.Scanning(); }
+
   // Run on a tick, about twice a second: the link statistics, shown. Never inside an
   // unfinished communication event; the next tick catches up.
   void RefreshLinkStatistics();
@@ -98,6 +110,8 @@ class Program : private acquisition::PacketSink {
   About about;
   records::LoadForm loadForm;
   reports::Print_Draw_Form printDrawForm;
+  history::TestHistoryWindow testHistory;
+  history::ControlChartWindow controlChart;
 
   // Program-wide values.
   acquisition::LivePacket livePacket;
@@ -157,6 +171,8 @@ class Program : private acquisition::PacketSink {
   reports::ReportDrawer printDrawer_;
   reports::PrintedReport printedReport_;
   reports::PrintPreview printPreview_;
+  history::TestHistory history_;
+  history::TestHistoryActions historyActions_;
 };
 
 }  // namespace app

@@ -4,6 +4,10 @@
 namespace app {
 
 void Program::WireWindows() {
+  saver_.OnSaved([this](const std::string& path, const std::string& contents) {
+    std::string problem = history_.Recorded(path, contents);
+    if (!problem.empty()) mainForm.Notice.SetText("The test history could not take " + path + ": " + problem);
+  });
   mainForm.Stop_Command.OnClick([this] { receivePath_->Stop_Command_Click(); });
   mainForm.Command2.OnClick([this] { trendControls_->Command2_Click(); });
   mainForm.Command4.OnClick([this] { trendControls_->Command4_Click(); });
@@ -19,6 +23,7 @@ void Program::WireMenus() {
   mainForm.Axis_Item.OnClick([this] { graphSetup.Show(); });
   mainForm.KM4400SetUpItem.OnClick([this] { setup.Show(); });
   mainForm.KM4400Status.OnClick([this] { status.Show(); });
+  mainForm.TestHistoryItem.OnClick([this] { historyActions_.Show_Click(); });
   mainForm.Diagnostic.OnClick([this] { serialForm.Show(); });
   mainForm.AboutItem.OnClick([this] { about.Show(); });
   mainForm.OpenFile.OnClick([this] { loadForm.Show(); });

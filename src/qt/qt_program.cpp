@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "qt/event_batches.h"
@@ -15,7 +16,11 @@ constexpr int kLinkTickMs = 500;
 
 }  // namespace
 
-QtProgram::QtProgram(core::FileSystem& files)
+std::string QtProgram::DataFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+}
+
+QtProgram::QtProgram(core::FileSystem& files, const std::string& historyFolder)
     : files_(files),
       port_([this](int number) {
         return program_ ? program_->PortDeviceAssignments().DeviceFor(number)
@@ -30,7 +35,18 @@ QtProgram::QtProgram(core::FileSystem& files)
         RestoreMainWindowPlace(main, files_, program_->StartDir());
       })) {
   program_->OnEnd([this] { End(); });
-  AfterEachBatch(context_, [this] { program_->AfterEvents(); });
+  program_->UseHistoryFolder(historyFolder);
+  // Bringing the test history up to date goes in short steps between events, so the packets
+  // keep their pace; the program passes a step over while a communication event is unfinished.
+  background_ = new QTimer(&context_);
+  background_->setInterval(0);
+  QObject::connect(background_, &QTimer::timeout, &context_, [this] {
+    if (!program_->BackgroundStep()) background_->stop();
+  });
+  AfterEachBatch(context_, [this] {
+    program_->AfterEvents();
+    if (program_->HasBackgroundWork() && !background_->isActive()) background_->start();
+  });
   // Silence raises no event, so the link statistics need a tick of their own; the program
   // passes it over while a communication event is unfinished.
   auto* tick = new QTimer(&context_);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
+#include <string>
 #include <memory>
 
 #include "app/program.h"
@@ -20,7 +22,9 @@ namespace qtui {
 // and the event loop returns.
 class QtProgram {
  public:
-  explicit QtProgram(core::FileSystem& files);
+  // The test history's index lives in `historyFolder`, by default the program's data folder.
+  explicit QtProgram(core::FileSystem& files, const std::string& historyFolder = DataFolder());
+  static std::string DataFolder();
   QtProgram(const QtProgram&) = delete;
   QtProgram& operator=(const QtProgram&) = delete;
   ~QtProgram();
@@ -45,6 +49,7 @@ class QtProgram {
   std::unique_ptr<app::Program> program_;
   std::unique_ptr<ProgramViews> views_;
   QObject context_;  // the event hooks go with this object
+  QTimer* background_ = nullptr;
 };
 
 }  // namespace qtui

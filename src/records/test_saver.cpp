@@ -81,6 +81,7 @@ void TestSaver::Save(bool finishedTest) {
     }
   }
   memory_.Empty();
+  if (written && saved_) saved_(path, contents);
 }
 
 // The test series as it goes into the name and the file; the operator hears of any change.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "acquisition/setup_window.h"
@@ -41,6 +42,12 @@ class TestSaver {
   // The automatic save of a finished test, from inside the packet handling.
   void SaveFinishedTest();
 
+  // Told of every test data file written in the leak folder, with what was written, after the
+  // chart memory has been emptied: nothing that listens can lose or hold up the test.
+  void OnSaved(std::function<void(const std::string& path, const std::string& contents)> action) {
+    saved_ = std::move(action);
+  }
+
   const TestFileNamer& Namer() const { return namer_; }
   // The chart memory and the boxes as a save would write them now.
   SavedTest CurrentTest() const;
@@ -61,6 +68,7 @@ class TestSaver {
   core::FileSystem& files_;
   TestSaverLinks links_;
   TestFileNamer namer_;
+  std::function<void(const std::string&, const std::string&)> saved_;
 };
 
 }  // namespace records

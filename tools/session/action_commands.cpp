@@ -9,6 +9,7 @@
 #include "core/list_box.h"
 #include "core/menu_item.h"
 #include "core/step_failure.h"
+#include "core/table_box.h"
 #include "core/text_box.h"
 #include "session/name_lookup.h"
 #include "session/script_error.h"
@@ -60,7 +61,18 @@ void ClickItem(Session& s, const Args& a) {
 
 void DoubleClickItem(Session& s, const Args& a) {
   const ControlRef& ref = a.Control(0);
-  auto& list = As<core::ListBox>(FindControl(s.Program(), ref), ref, "list", "");
+  core::Control& control = FindControl(s.Program(), ref);
+  if (auto* table = dynamic_cast<core::TableBox*>(&control)) {
+    // A table's row goes by its first cell.
+    const auto& rows = table->Rows();
+    auto found = std::find_if(rows.begin(), rows.end(),
+                              [&a](const auto& row) { return row.cells.front() == a.Text(1); });
+    if (found == rows.end()) throw ScriptError(ref.Written() + " has no row " + Quoted(a.Text(1)));
+    int row = static_cast<int>(found - rows.begin());
+    s.Event([table, row] { table->DblClick(row); });
+    return;
+  }
+  auto& list = As<core::ListBox>(control, ref, "list", "");
   int index = ItemIndex(list, ref, a.Text(1));
   s.Event([&list, index] { list.DblClick(index); });
 }

@@ -24,14 +24,6 @@ std::string ColourText(core::Rgb colour) {
          std::to_string(core::BlueOf(colour));
 }
 
-// Texts as a script writes them, or `nothing`.
-std::string QuotedList(const std::vector<std::string>& texts) {
-  if (texts.empty()) return "nothing";
-  std::string out;
-  for (const auto& text : texts) out += (out.empty() ? "" : " ") + Quoted(text);
-  return out;
-}
-
 using Surface = Session::Surface;
 
 std::string SinceMark(const Session& s, Surface on) {

@@ -6,6 +6,7 @@
 #include "core/list_box.h"
 #include "core/label.h"
 #include "core/menu_item.h"
+#include "core/table_box.h"
 #include "core/text_box.h"
 #include "session/close_names.h"
 #include "session/script_error.h"
@@ -50,6 +51,7 @@ std::string KindOf(const core::Control& control) {
   if (dynamic_cast<const core::CheckBox*>(&control)) return "check box";
   if (dynamic_cast<const core::Label*>(&control)) return "label";
   if (dynamic_cast<const core::MenuItem*>(&control)) return "menu item";
+  if (dynamic_cast<const core::TableBox*>(&control)) return "table";
   return "control";
 }
 

@@ -6,12 +6,14 @@
 #include "session/script_parser.h"
 #include "session/session.h"
 #include "session/session_world.h"
+#include "session/table_commands.h"
 
 namespace session {
 
 const std::vector<Form>& AllForms() {
   static const std::vector<Form> forms = [] {
-    std::vector<Form> all = ActionForms();
+    std::vector<Form> all = TableForms();
+    all.insert(all.end(), ActionForms().begin(), ActionForms().end());
     all.insert(all.end(), ExpectForms().begin(), ExpectForms().end());
     return all;
   }();

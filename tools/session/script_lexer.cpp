@@ -151,4 +151,11 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
+std::string QuotedList(const std::vector<std::string>& texts) {
+  if (texts.empty()) return "nothing";
+  std::string out;
+  for (const auto& text : texts) out += (out.empty() ? "" : " ") + Quoted(text);
+  return out;
+}
+
 }  // namespace session

@@ -29,5 +29,7 @@ std::string DecodeEscapes(std::string_view body);
 // The way a script would write `text`: quoted, with control characters as escapes, so a
 // failure shows exactly which bytes differ.
 std::string Quoted(std::string_view text);
+// Texts as a script writes them, or `nothing`.
+std::string QuotedList(const std::vector<std::string>& texts);
 
 }  // namespace session

@@ -25,7 +25,9 @@ SessionWorld::SessionWorld(const SubjectFactory& factory, bool keepFolder)
     : folder_(keepFolder),
       files_(MadeFolder(folder_.Path() / "start").string(),
              MadeFolder(folder_.Path() / "home").string()),
-      program_(factory(app::Platform{port_, chart_, clock_, dialogs_, files_, picture_, printer_})) {}
+      program_(factory(app::Platform{port_, chart_, clock_, dialogs_, files_, picture_, printer_})) {
+  program_->UseDataFolder((folder_.Path() / "data").string());
+}
 
 std::filesystem::path SessionWorld::LeakFolder() const { return files_.DefaultLeakFolder(); }
 std::filesystem::path SessionWorld::HomeFolder() const { return files_.RootFolder(); }

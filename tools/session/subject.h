@@ -23,6 +23,8 @@ class Subject {
   virtual void Form_Unload() = 0;
   virtual bool Ended() const = 0;
   virtual void AfterEvents() = 0;
+  // Where the program keeps its own data (the test history's index).
+  virtual void UseDataFolder(const std::string& folder) { (void)folder; }
 
   virtual std::vector<core::Window*> Windows() const = 0;
   virtual const core::ValueRegistry& Values() const = 0;

@@ -1,0 +1,59 @@
+#include "history/test_history.h"
+
+#include <exception>
+
+#include "history/index_row_reader.h"
+
+namespace history {
+
+TestHistory::~TestHistory() = default;
+
+std::string TestHistory::DatabasePath() const {
+  if (dataFolder_.empty()) return {};
+  return dataFolder_ + files_.Separator() + kDatabaseName;
+}
+
+TestIndex* TestHistory::Index() {
+  if (index_) return index_.get();
+  if (dataFolder_.empty()) {
+    problem_ = "The test history has no data folder.";
+    return nullptr;
+  }
+  auto index = std::make_unique<TestIndex>(DatabasePath());
+  if (!index->Opened()) {
+    problem_ = "The test history cannot be opened: " + index->LastError();
+    return nullptr;
+  }
+  problem_.clear();
+  index_ = std::move(index);
+  return index_.get();
+}
+
+IndexScan* TestHistory::Scan() {
+  if (!scan_) {
+    TestIndex* index = Index();
+    if (!index) return nullptr;
+    scan_ = std::make_unique<IndexScan>(*index, files_);
+  }
+  return scan_.get();
+}
+
+std::string TestHistory::Recorded(const std::string& path, const std::string& contents) {
+  // The test is already safe in its file: whatever happens here only leaves the index behind,
+  // and the next opening of the history catches up.
+  try {
+    TestIndex* index = Index();
+    if (!index) return problem_;
+    std::optional<core::FileStat> stat = files_.Stat(path);
+    FileStamp stamp{stat ? stat->size : static_cast<std::int64_t>(contents.size()),
+                    stat ? stat->modifiedMs : 0};
+    std::size_t cut = path.find_last_of(files_.Separator());
+    if (cut != std::string::npos) index->AddFolder(path.substr(0, cut));
+    IndexResult result = index->Record(IndexRowOf(path, contents, stamp));
+    return result ? std::string() : result.message;
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+}
+
+}  // namespace history

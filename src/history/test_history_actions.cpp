@@ -1,0 +1,305 @@
+#include "history/test_history_actions.h"
+
+#include <algorithm>
+
+#include "core/numbers.h"
+#include "history/history_csv.h"
+
+namespace history {
+namespace {
+
+constexpr const char* kExportTitle = "Export Test History";
+
+std::string Joined(const std::string& folder, char separator, const std::string& name) {
+  if (!folder.empty() && folder.back() == separator) return folder + name;
+  return folder + separator + name;
+}
+
+}  // namespace
+
+TestHistoryActions::TestHistoryActions(TestHistoryWindow& window, ControlChartWindow& chart,
+                                       TestHistory& history, core::Dialogs& dialogs,
+                                       core::FileSystem& files, HistoryLinks links)
+    : window_(window),
+      chart_(chart),
+      history_(history),
+      dialogs_(dialogs),
+      files_(files),
+      links_(links),
+      columns_(Columns(false)) {
+  for (core::TextBox* box : {&window_.DateFrom, &window_.DateTo, &window_.PartNumber,
+                             &window_.TestSeries}) {
+    box->OnChange([this] { Refill(); });
+  }
+  window_.AboveLimitOnly.OnClick([this] { Refill(); });
+  window_.Tests.OnSort([this](int column) { Sort(column); });
+  window_.Tests.OnDblClick([this](int row) { GraphPaths({shown_[static_cast<std::size_t>(row)]->path}); });
+  window_.Refresh.OnClick([this] { Show_Click(); });
+  window_.CancelScan.OnClick([this] { CancelScan_Click(); });
+  window_.GraphButton.OnClick([this] { Graph_Click(); });
+  window_.PreviewButton.OnClick([this] { Preview_Click(); });
+  window_.PrintButton.OnClick([this] { Print_Click(); });
+  window_.ExportButton.OnClick([this] { Export_Click(); });
+  window_.ControlChartButton.OnClick([this] { ControlChart_Click(); });
+  window_.CloseButton.OnClick([this] { window_.Hide(); });
+  chart_.OnPointClick([this](int index) {
+    GraphPaths({chart_.Chart().points[static_cast<std::size_t>(index)].path});
+  });
+  chart_.SavePng.OnClick([this] { SavePicture("png"); });
+  chart_.SavePdf.OnClick([this] { SavePicture("pdf"); });
+  chart_.CloseButton.OnClick([this] { chart_.Hide(); });
+  window_.Tests.SetHeadings([this] {
+    std::vector<std::string> headings;
+    for (HistoryColumn c : columns_) headings.push_back(HeadingOf(c));
+    return headings;
+  }());
+}
+
+void TestHistoryActions::Show_Click() {
+  window_.Show();
+  IndexScan* scan = history_.Scan();
+  if (!scan) {
+    window_.Summary.SetCaption(history_.Problem());
+    return;
+  }
+  std::vector<std::string> folders = history_.Index()->Folders();
+  std::string leakFolder = files_.CurrentDir();
+  if (std::find(folders.begin(), folders.end(), leakFolder) == folders.end()) {
+    history_.Index()->AddFolder(leakFolder);
+    folders.push_back(leakFolder);
+  }
+  Reload();
+  scan->Start(folders);
+  window_.ScanProgress.SetProgress(0, scan->Total());
+  window_.ScanProgress.SetVisible(true);
+  window_.CancelScan.SetVisible(true);
+  window_.Summary.SetCaption("Bringing the test history up to date...");
+}
+
+bool TestHistoryActions::ScanStep() {
+  IndexScan* scan = history_.Scan();
+  if (!scan || !scan->Running()) return false;
+  bool more = scan->Step(kFilesPerStep);
+  window_.ScanProgress.SetProgress(scan->Done(), scan->Total());
+  if (!more) FinishScan(false);
+  return more;
+}
+
+bool TestHistoryActions::Scanning() {
+  IndexScan* scan = history_.Index() ? history_.Scan() : nullptr;
+  return scan && scan->Running();
+}
+
+void TestHistoryActions::CancelScan_Click() {
+  IndexScan* scan = history_.Scan();
+  if (!scan || !scan->Running()) return;
+  scan->Cancel();
+  FinishScan(true);
+}
+
+void TestHistoryActions::FinishScan(bool cancelled) {
+  window_.ScanProgress.SetVisible(false);
+  window_.CancelScan.SetVisible(false);
+  Reload();
+  if (cancelled) {
+    window_.Summary.SetCaption(window_.Summary.Caption() +
+                               " The update was cancelled: Refresh finishes it.");
+  }
+}
+
+void TestHistoryActions::Reload() {
+  TestIndex* index = history_.Index();
+  rows_ = index ? index->AllRows() : std::vector<TestIndexRow>{};
+  Refill();
+}
+
+std::optional<HistoryFilter> TestHistoryActions::ReadFilter(std::string& problem) const {
+  HistoryFilter filter;
+  auto day = [&problem](const core::TextBox& box, const char* what) -> std::optional<std::int64_t> {
+    if (box.Text().find_first_not_of(' ') == std::string::npos) return std::nullopt;
+    std::optional<std::int64_t> ms = DayStartMs(box.Text());
+    if (!ms) problem = std::string(what) + " \"" + box.Text() + "\" is not a date (yyyy-mm-dd).";
+    return ms;
+  };
+  filter.fromMs = day(window_.DateFrom, "From");
+  if (std::optional<std::int64_t> to = day(window_.DateTo, "To")) {
+    filter.toMs = *to + 24LL * 3600 * 1000;
+  }
+  if (!problem.empty()) return std::nullopt;
+  if (window_.PartNumber.Text().find_first_not_of(' ') != std::string::npos) {
+    filter.partNumber = core::NumericValue(window_.PartNumber.Text());
+  }
+  filter.testSeries = window_.TestSeries.Text();
+  filter.aboveLimitOnly = window_.AboveLimitOnly.Value() == 1;
+  return filter;
+}
+
+void TestHistoryActions::Refill() {
+  std::string problem;
+  std::optional<HistoryFilter> filter = ReadFilter(problem);
+  shown_.clear();
+  if (filter) {
+    for (const TestIndexRow& row : rows_) {
+      if (Matches(row, *filter)) shown_.push_back(&row);
+    }
+  }
+  SortRows(shown_, sortColumn_, sortAscending_);
+  std::vector<core::TableBox::Row> table;
+  table.reserve(shown_.size());
+  std::size_t above = 0;
+  for (const TestIndexRow* row : shown_) {
+    table.push_back(TableRowOf(*row, columns_));
+    above += row->aboveLimit ? 1 : 0;
+  }
+  window_.Tests.SetRows(std::move(table));
+  auto it = std::find(columns_.begin(), columns_.end(), sortColumn_);
+  window_.Tests.ShowSort(static_cast<int>(it - columns_.begin()), sortAscending_);
+  if (!problem.empty()) {
+    window_.Summary.SetCaption(problem);
+  } else {
+    window_.Summary.SetCaption(std::to_string(shown_.size()) + " of " +
+                               std::to_string(rows_.size()) + " tests shown, " +
+                               std::to_string(above) + " above the leak limit.");
+  }
+}
+
+void TestHistoryActions::Sort(int column) {
+  if (column < 0 || column >= static_cast<int>(columns_.size())) return;
+  HistoryColumn chosen = columns_[static_cast<std::size_t>(column)];
+  sortAscending_ = chosen == sortColumn_ ? !sortAscending_ : true;
+  sortColumn_ = chosen;
+  Refill();
+}
+
+std::vector<std::string> TestHistoryActions::ChosenPaths() const {
+  std::vector<std::string> paths;
+  for (int row : window_.Tests.Selection()) paths.push_back(shown_[static_cast<std::size_t>(row)]->path);
+  return paths;
+}
+
+bool TestHistoryActions::Choose(const std::vector<std::string>& paths, const char* forWhat) {
+  if (paths.empty()) {
+    dialogs_.MessageBox(std::string("Select the tests to ") + forWhat + " in the table first.");
+    return false;
+  }
+  std::size_t count = std::min(paths.size(), links_.selected.size());
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < links_.selected.size(); ++i) {
+    links_.selected[i] = i < count ? paths[i] : std::string();
+    if (i < count) names.push_back(FileNameOf(paths[i]));
+  }
+  links_.chosen.SetItems(std::move(names));
+  return true;
+}
+
+void TestHistoryActions::GraphPaths(const std::vector<std::string>& paths) {
+  if (Choose(paths, "graph")) links_.graph();
+}
+
+void TestHistoryActions::Graph_Click() { GraphPaths(ChosenPaths()); }
+
+void TestHistoryActions::Preview_Click() {
+  if (Choose(ChosenPaths(), "preview")) links_.preview();
+}
+
+void TestHistoryActions::Print_Click() {
+  if (Choose(ChosenPaths(), "print")) links_.print();
+}
+
+void TestHistoryActions::Export_Click() {
+  std::string folder = Joined(files_.CurrentDir(), files_.Separator(), "csv");
+  std::string suggested = Joined(folder, files_.Separator(), "test-history.csv");
+  std::string target = dialogs_.InputBox(
+      "Export the " + std::to_string(shown_.size()) + " tests shown as CSV to this file:",
+      kExportTitle, suggested);
+  if (target.empty()) return;
+  std::size_t cut = target.find_last_of(files_.Separator());
+  core::FileResult result;
+  if (cut != std::string::npos && !files_.DirExists(target.substr(0, cut))) {
+    result = files_.MakeDir(target.substr(0, cut));
+  }
+  if (result && files_.PathExists(target) &&
+      !dialogs_.AskYesNo(FileNameOf(target) + " already exists. Replace it?", kExportTitle)) {
+    return;
+  }
+  if (result) result = files_.WriteFileReplacing(target, HistoryCsv(shown_, columns_));
+  if (!result) {
+    dialogs_.MessageBox("The test history could not be exported to " + target + ": " +
+                        result.message + ".");
+    return;
+  }
+  links_.notice.SetText("Exported " + std::to_string(shown_.size()) + " tests as CSV: " + target);
+}
+
+void TestHistoryActions::ControlChart_Click() {
+  const std::vector<int>& selection = window_.Tests.Selection();
+  if (!selection.empty()) {
+    const TestIndexRow& row = *shown_[static_cast<std::size_t>(selection.front())];
+    if (row.damage.empty()) return ShowControlChart(row.partNumber);
+  }
+  if (window_.PartNumber.Text().find_first_not_of(' ') != std::string::npos) {
+    return ShowControlChart(core::NumericValue(window_.PartNumber.Text()));
+  }
+  dialogs_.MessageBox("Select a test of the part, or type its part number, to chart it.");
+}
+
+// The part's tests within the dates and series of the filters, whatever the other filters say.
+void TestHistoryActions::ShowControlChart(double partNumber) {
+  std::string problem;
+  HistoryFilter filter = ReadFilter(problem).value_or(HistoryFilter{});
+  filter.partNumber = partNumber;
+  filter.aboveLimitOnly = false;
+  std::vector<ChartPoint> points;
+  std::optional<double> leakLimit;
+  std::int64_t newest = 0;
+  for (const TestIndexRow& row : rows_) {
+    if (!Matches(row, filter) || !row.readHighest) continue;
+    points.push_back({row.testedAtMs, *row.readHighest, row.path, row.station});
+    if (!leakLimit || row.testedAtMs >= newest) {
+      leakLimit = row.leakLimit;
+      newest = row.testedAtMs;
+    }
+  }
+  ControlChart chart = BuildControlChart(partNumber, std::move(points), leakLimit);
+  std::string part = ValueText(partNumber);
+  chart_.Caption.SetCaption("Part #" + part + ": " + std::to_string(chart.points.size()) +
+                            " tests, read-phase highest flow");
+  std::string limits = "Centre " + ValueText(chart.centre);
+  if (chart.upperLimit) limits += "  UCL " + ValueText(*chart.upperLimit);
+  if (chart.lowerLimit) limits += "  LCL " + ValueText(*chart.lowerLimit);
+  if (chart.leakLimit) limits += "  Leak limit " + ValueText(*chart.leakLimit);
+  if (chart.points.empty()) limits = "No test of this part has a read phase to chart.";
+  chart_.Limits.SetCaption(limits);
+  chart_.SetChart(std::move(chart));
+  chart_.Show();
+}
+
+void TestHistoryActions::SavePicture(const std::string& format) {
+  if (!chart_.PictureRenderer()) {
+    dialogs_.MessageBox("The control chart cannot be saved as a picture here.");
+    return;
+  }
+  std::string folder = Joined(files_.CurrentDir(), files_.Separator(), "charts");
+  std::string suggested = Joined(
+      folder, files_.Separator(), "Part " + ValueText(chart_.Chart().partNumber) + " control chart." + format);
+  std::string target = dialogs_.InputBox("Save the control chart to this file:",
+                                         "Save Control Chart", suggested);
+  if (target.empty()) return;
+  std::size_t cut = target.find_last_of(files_.Separator());
+  if (cut != std::string::npos && !files_.DirExists(target.substr(0, cut))) {
+    core::FileResult made = files_.MakeDir(target.substr(0, cut));
+    if (!made) {
+      dialogs_.MessageBox("The control chart could not be saved to " + target + ": " +
+                          made.message + ".");
+      return;
+    }
+  }
+  std::string why = chart_.PictureRenderer()(target, format);
+  if (!why.empty()) {
+    dialogs_.MessageBox("The control chart could not be saved to " + target + ": " + why + ".");
+    return;
+  }
+  links_.notice.SetText("Control chart saved as " + target);
+}
+
+}  // namespace history
