@@ -128,9 +128,9 @@ core::Window* Program::FindWindow(const std::string& name) const {
 
 std::vector<core::Window*> Program::Windows() const {
   auto* self = const_cast<Program*>(this);
-  return {&self->mainForm,   &self->setup,     &self->status, &self->serialForm,
-          &self->graphSetup, &self->penColour, &self->about,  &self->loadForm,
-          &self->printDrawForm};
+  return {&self->mainForm,      &self->setup,       &self->status,      &self->serialForm,
+          &self->graphSetup,    &self->penColour,   &self->about,       &self->loadForm,
+          &self->printDrawForm, &self->testHistory, &self->controlChart};
 }
 
 }  // namespace app

@@ -19,6 +19,8 @@
 #include "app/main_form.h"
 #include "app/platform.h"
 #include "core/value_registry.h"
+#include "history/control_chart_window.h"
+#include "history/test_history_window.h"
 #include "records/csv_exporter.h"
 #include "records/load_form.h"
 #include "records/load_form_actions.h"
@@ -98,6 +100,8 @@ class Program : private acquisition::PacketSink {
   About about;
   records::LoadForm loadForm;
   reports::Print_Draw_Form printDrawForm;
+  history::TestHistoryWindow testHistory;
+  history::ControlChartWindow controlChart;
 
   // Program-wide values.
   acquisition::LivePacket livePacket;
