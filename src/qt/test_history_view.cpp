@@ -35,8 +35,8 @@ void AddFilter(QHBoxLayout& row, const QString& caption, core::TextBox& box, int
 
 QHBoxLayout* FilterRow(history::TestHistoryWindow& m, QWidget& window) {
   auto* row = new QHBoxLayout;
-  AddFilter(*row, "&From:", m.DateFrom, 10, "yyyy-mm-dd", window);
-  AddFilter(*row, "&To:", m.DateTo, 10, "yyyy-mm-dd", window);
+  AddFilter(*row, "&From:", m.DateFrom, 11, "yyyy-mm-dd", window);
+  AddFilter(*row, "&To:", m.DateTo, 11, "yyyy-mm-dd", window);
   AddFilter(*row, "P&art #:", m.PartNumber, 8, QString(), window);
   AddFilter(*row, "Test &Series:", m.TestSeries, 14, QString(), window);
   row->addWidget(MakeCheckBox(m.AboveLimitOnly, window));
