@@ -4,6 +4,7 @@
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
 #include <QTableView>
+#include <algorithm>
 
 #include "qt/control_bindings.h"
 #include "qt/table_box_model.h"

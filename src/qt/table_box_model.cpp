@@ -1,6 +1,5 @@
 #include "qt/table_box_model.h"
 
-
 namespace qtui {
 
 TableBoxModel::TableBoxModel(const core::TableBox& box, QObject* parent)
