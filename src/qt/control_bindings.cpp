@@ -5,8 +5,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <limits>
 
 #include "qt/coloured_button.h"
 
@@ -136,6 +139,19 @@ QCheckBox* MakeCheckBox(core::CheckBox& box, QWidget& parent) {
                                       : Qt::PartiallyChecked);
   });
   return check;
+}
+
+QProgressBar* MakeProgressBar(core::ProgressBar& bar, QWidget& parent) {
+  auto* progress = new QProgressBar(&parent);
+  MirrorWidget(bar, *progress, [&bar, progress] {
+    // The widget counts in int; a larger whole is shown in proportion.
+    long long maximum = std::max(0LL, bar.Maximum());
+    long long value = std::clamp(bar.Value(), 0LL, maximum);
+    long long divisor = maximum / std::numeric_limits<int>::max() + 1;
+    progress->setRange(0, static_cast<int>(maximum / divisor));
+    progress->setValue(static_cast<int>(value / divisor));
+  });
+  return progress;
 }
 
 }  // namespace qtui

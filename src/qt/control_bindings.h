@@ -9,6 +9,7 @@
 #include "core/check_box.h"
 #include "core/control.h"
 #include "core/label.h"
+#include "core/progress_bar.h"
 #include "core/rgb.h"
 #include "core/text_box.h"
 
@@ -17,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QObject;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QWidget;
 
@@ -47,5 +49,7 @@ QLabel* MakeLabel(core::Label& label, QWidget& parent);
 QLabel* MakeFixedText(const QString& text, QWidget& parent);
 QPushButton* MakeButton(core::Button& button, QWidget& parent);
 QCheckBox* MakeCheckBox(core::CheckBox& box, QWidget& parent);
+// A progress bar; a whole not yet known (maximum 0) shows as busy.
+QProgressBar* MakeProgressBar(core::ProgressBar& bar, QWidget& parent);
 
 }  // namespace qtui

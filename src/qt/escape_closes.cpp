@@ -16,11 +16,14 @@ QPushButton* ButtonCaptioned(QWidget& window, const QString& caption) {
 }  // namespace
 
 void CloseWithEscape(QWidget& window) {
-  QPushButton* button = ButtonCaptioned(window, "Cancel");
-  if (!button) button = ButtonCaptioned(window, "Close");
-  if (!button) return;
+  if (!ButtonCaptioned(window, "Cancel") && !ButtonCaptioned(window, "Close")) return;
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
-  QObject::connect(escape, &QShortcut::activated, button, &QPushButton::click);
+  // Chosen at the press: a Cancel shown only while work runs (a scan) leaves Escape to Close.
+  QObject::connect(escape, &QShortcut::activated, &window, [&window] {
+    QPushButton* button = ButtonCaptioned(window, "Cancel");
+    if (!button || button->isHidden()) button = ButtonCaptioned(window, "Close");
+    if (button) button->click();
+  });
 }
 
 }  // namespace qtui

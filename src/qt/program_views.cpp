@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "qt/about_view.h"
+#include "qt/control_chart_view.h"
 #include "qt/escape_closes.h"
 #include "qt/graph_setup_view.h"
 #include "qt/load_form_view.h"
@@ -17,12 +18,13 @@
 #include "qt/serial_form_view.h"
 #include "qt/setup_view.h"
 #include "qt/status_view.h"
+#include "qt/test_history_view.h"
 #include "qt/window_placement.h"
 
 namespace qtui {
 
-ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart,
-                           PictureSurface& picture, std::function<void(QMainWindow&)> placeMain)
+ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart, PictureSurface& picture,
+                           std::function<void(QMainWindow&)> placeMain)
     : program_(program), chart_(chart), picture_(picture), placeMain_(std::move(placeMain)) {
   views_.Add(
       program.mainForm,
@@ -41,6 +43,9 @@ ProgramViews::ProgramViews(app::Program& program, RasterSurface& chart,
   AddSecondary(program.loadForm, [this] { return BuildLoadFormView(program_.loadForm); });
   AddSecondary(program.printDrawForm,
                [this] { return BuildPrintDrawFormView(program_.printDrawForm, picture_); });
+  AddSecondary(program.testHistory, [this] { return BuildTestHistoryView(program_.testHistory); });
+  AddSecondary(program.controlChart,
+               [this] { return BuildControlChartView(program_.controlChart); });
   program.mainForm.PortDevices.OnClick([this] { OpenPortDevices(); });
   // While stored files are drawn the windows answer and the chart repaints.
   program.OnPendingEvents([] { QCoreApplication::processEvents(); });
