@@ -5,7 +5,7 @@ namespace app {
 
 void Program::WireWindows() {
   saver_.OnSaved([this](const std::string& path, const std::string& contents) {
-    std::string problem = history_.Recorded(path, contents);
+    std::string problem = historyActions_.Recorded(path, contents);
     if (!problem.empty()) mainForm.Notice.SetText("The test history could not take " + path + ": " + problem);
   });
   mainForm.Stop_Command.OnClick([this] { receivePath_->Stop_Command_Click(); });

@@ -76,6 +76,12 @@ void TestHistoryActions::Show_Click() {
   window_.Summary.SetCaption("Bringing the test history up to date...");
 }
 
+std::string TestHistoryActions::Recorded(const std::string& path, const std::string& contents) {
+  std::string problem = history_.Recorded(path, contents);
+  if (problem.empty() && window_.Visible()) Reload();
+  return problem;
+}
+
 bool TestHistoryActions::ScanStep() {
   IndexScan* scan = history_.Scan();
   if (!scan || !scan->Running()) return false;

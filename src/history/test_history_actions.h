@@ -38,6 +38,9 @@ class TestHistoryActions {
 
   // "&Test History": shows the window and starts bringing the index up to date.
   void Show_Click();
+  // A test data file has just been saved: into the index, and into the table when it shows.
+  // Returns empty text, or why the index could not take it.
+  std::string Recorded(const std::string& path, const std::string& contents);
   // One step of the index update; false when none is running.
   bool ScanStep();
   bool Scanning();
