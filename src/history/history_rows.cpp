@@ -69,6 +69,12 @@ std::string HeadingOf(HistoryColumn column) {
   return kHeadings[static_cast<int>(column)];
 }
 
+std::vector<std::string> HeadingsOf(const std::vector<HistoryColumn>& columns) {
+  std::vector<std::string> headings;
+  for (HistoryColumn column : columns) headings.push_back(HeadingOf(column));
+  return headings;
+}
+
 std::string CellOf(const TestIndexRow& row, HistoryColumn column) {
   bool damaged = !row.damage.empty();
   switch (column) {

@@ -27,6 +27,7 @@ struct HistoryFilter {
 
 std::vector<HistoryColumn> Columns(bool withStation);
 std::string HeadingOf(HistoryColumn column);
+std::vector<std::string> HeadingsOf(const std::vector<HistoryColumn>& columns);
 std::string CellOf(const TestIndexRow& row, HistoryColumn column);
 core::TableBox::Row TableRowOf(const TestIndexRow& row, const std::vector<HistoryColumn>& columns);
 

@@ -48,11 +48,7 @@ TestHistoryActions::TestHistoryActions(TestHistoryWindow& window, ControlChartWi
   chart_.SavePng.OnClick([this] { SavePicture("png"); });
   chart_.SavePdf.OnClick([this] { SavePicture("pdf"); });
   chart_.CloseButton.OnClick([this] { chart_.Hide(); });
-  window_.Tests.SetHeadings([this] {
-    std::vector<std::string> headings;
-    for (HistoryColumn c : columns_) headings.push_back(HeadingOf(c));
-    return headings;
-  }());
+  window_.Tests.SetHeadings(HeadingsOf(columns_));
 }
 
 void TestHistoryActions::Show_Click() {

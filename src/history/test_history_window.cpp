@@ -1,12 +1,12 @@
 #include "history/test_history_window.h"
 
+#include "history/history_rows.h"
+
 namespace history {
 
 TestHistoryWindow::TestHistoryWindow()
     : core::Window("TestHistory", kTitle),
-      Tests("Tests", {"File", "Date", "Time", "Part #", "Test Series", "Set Pressure", "Cal Leak",
-                      "Full Scale", "Leak Limit", "Read Highest", "Read Last", "Above Limit",
-                      "Data Lines", "Folder", "Remark"}) {
+      Tests("Tests", HeadingsOf(Columns(false))) {
   CancelScan.SetVisible(false);
   WholePlant.SetVisible(false);
   RegisterAll(DateFrom, DateTo, PartNumber, TestSeries, AboveLimitOnly, WholePlant, Tests,

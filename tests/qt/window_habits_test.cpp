@@ -56,7 +56,8 @@ class WindowHabits : public ::testing::Test {
 TEST_F(WindowHabits, EscapeClosesEveryWindowWithACloseOrCancelButton) {
   app::Program& p = qt_->Program();
   for (core::Window* window : std::initializer_list<core::Window*>{
-           &p.status, &p.serialForm, &p.graphSetup, &p.penColour, &p.about, &p.loadForm}) {
+           &p.status, &p.serialForm, &p.graphSetup, &p.penColour, &p.about, &p.loadForm,
+           &p.testHistory, &p.controlChart}) {
     Escape(*window);
     EXPECT_FALSE(window->Visible()) << window->Name();
   }
