@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -122,7 +123,21 @@ std::optional<std::string> LocalFileSystem::ReadFile(const std::string& path) co
   return contents.str();
 }
 
-FileResult LocalFileSystem::WriteFileReplacing(const std::string& path, const std::string& contents) {
+std::optional<FileStat> LocalFileSystem::Stat(const std::string& path) const {
+  std::string resolved = Resolve(path);
+  std::error_code ec;
+  if (!fs::is_regular_file(resolved, ec)) return std::nullopt;
+  std::uintmax_t size = fs::file_size(resolved, ec);
+  if (ec) return std::nullopt;
+  fs::file_time_type written = fs::last_write_time(resolved, ec);
+  if (ec) return std::nullopt;
+  auto sinceEpoch = std::chrono::file_clock::to_sys(written).time_since_epoch();
+  return FileStat{static_cast<std::int64_t>(size),
+                  std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count()};
+}
+
+FileResult LocalFileSystem::WriteFileReplacing(const std::string& path,
+                                               const std::string& contents) {
   std::string target = Resolve(path);
   std::string temporary = target + ".part";
   {
@@ -134,7 +149,8 @@ FileResult LocalFileSystem::WriteFileReplacing(const std::string& path, const st
     written = std::fclose(out) == 0 && written;
     if (!written) {
       std::remove(temporary.c_str());
-      return {FileError::Other, std::string("write failed: ") + std::strerror(savedErrno ? savedErrno : EIO)};
+      return {FileError::Other,
+              std::string("write failed: ") + std::strerror(savedErrno ? savedErrno : EIO)};
     }
   }
   std::error_code ec;
