@@ -17,22 +17,22 @@ struct FileStamp {
 // it changed since it was read, and the values derived from it. A file that cannot be read as
 // a test data file keeps its row, with `damage` saying why and the values left empty.
 struct TestIndexRow {
-  std::string path;     // full native path, the row's key
-  std::string station;  // empty for this station's own tests; the station's name in the plant view
-  std::int64_t size = 0;        // bytes
-  std::int64_t modifiedMs = 0;  // modification time, ms since the epoch
+  std::string path;      // full native path, the row's key
+  std::string station;   // empty for this station's own tests; the station's name in the plant view
+  std::int64_t size = 0;           // bytes
+  std::int64_t modifiedMs = 0;     // modification time, ms since the epoch
 
-  std::string header;      // line 1 as written
-  std::string headerDate;  // the date and time of the header, as written
+  std::string header;              // line 1 as written
+  std::string headerDate;          // the date and time of the header, as written
   std::string headerTime;
-  std::int64_t testedAtMs = 0;      // when the test was saved: the header's date and time where
-  bool testedAtFromHeader = false;  // they parse in the platform's long forms, else modifiedMs
+  std::int64_t testedAtMs = 0;     // when the test was saved: the header's date and time where
+  bool testedAtFromHeader = false; // they parse in the platform's long forms, else modifiedMs
 
   double partNumber = 0;
-  double setPressure = 0;  // the pressure reference of line 3
+  double setPressure = 0;          // the pressure reference of line 3
   double calLeak = 0;
   std::string testSeries;
-  std::string fullScaleFlow;  // as written ("10")
+  std::string fullScaleFlow;       // as written ("10")
   double leakLimit = 0;
   double zeroTime = 0;
   int dataLines = 0;
@@ -41,9 +41,9 @@ struct TestIndexRow {
   // scale cannot place a flow (full scale 0, chart maximum equal to the flow zero).
   std::optional<double> readHighest;
   std::optional<double> readLast;
-  bool aboveLimit = false;  // readHighest > leakLimit
+  bool aboveLimit = false;         // readHighest > leakLimit
 
-  std::string damage;  // empty for a good file
+  std::string damage;              // empty for a good file
 
   bool operator==(const TestIndexRow&) const = default;
 };

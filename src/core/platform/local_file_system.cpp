@@ -136,8 +136,7 @@ std::optional<FileStat> LocalFileSystem::Stat(const std::string& path) const {
                   std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count()};
 }
 
-FileResult LocalFileSystem::WriteFileReplacing(const std::string& path,
-                                               const std::string& contents) {
+FileResult LocalFileSystem::WriteFileReplacing(const std::string& path, const std::string& contents) {
   std::string target = Resolve(path);
   std::string temporary = target + ".part";
   {
@@ -149,8 +148,7 @@ FileResult LocalFileSystem::WriteFileReplacing(const std::string& path,
     written = std::fclose(out) == 0 && written;
     if (!written) {
       std::remove(temporary.c_str());
-      return {FileError::Other,
-              std::string("write failed: ") + std::strerror(savedErrno ? savedErrno : EIO)};
+      return {FileError::Other, std::string("write failed: ") + std::strerror(savedErrno ? savedErrno : EIO)};
     }
   }
   std::error_code ec;
