@@ -17,13 +17,6 @@ struct IndexResult {
   explicit operator bool() const { return ok; }
 };
 
-// The size and modification time that tell whether a file changed since it was indexed.
-struct FileStamp {
-  std::int64_t size = 0;
-  std::int64_t modifiedMs = 0;
-  bool operator==(const FileStamp&) const = default;
-};
-
 // The test index: one row per test data file, kept in an SQLite database file of the
 // program's data folder (never in a leak folder: those are often network shares). It also
 // holds the folders the history knows and the outbox of tests still to be sent to the plant

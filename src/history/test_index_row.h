@@ -6,6 +6,13 @@
 
 namespace history {
 
+// The size and modification time that tell whether a file changed since it was indexed.
+struct FileStamp {
+  std::int64_t size = 0;
+  std::int64_t modifiedMs = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+
 // One test data file as the test history knows it: where it is, the stamp that tells whether
 // it changed since it was read, and the values derived from it. A file that cannot be read as
 // a test data file keeps its row, with `damage` saying why and the values left empty.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,13 @@ struct FileResult {
 
 // The file system as the program uses it. Paths are native; `DisplayPath` shows the
 // design's drive-letter names ("C:\Leak", "C:\") in the platform's form.
+// A file's size and last modification time, which tell whether it changed since it was read.
+struct FileStat {
+  std::int64_t size = 0;
+  std::int64_t modifiedMs = 0;  // ms since the epoch
+  bool operator==(const FileStat&) const = default;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -36,6 +44,8 @@ class FileSystem {
   virtual bool PathExists(const std::string& path) const = 0;
   // The whole file, or nothing when it cannot be read; relative paths are against CurrentDir.
   virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
+  // The size and modification time of an ordinary file, or nothing when there is none.
+  virtual std::optional<FileStat> Stat(const std::string& path) const = 0;
   // Writes the whole file beside its target, then replaces the target, so a failed write
   // never leaves a half-written file in place of a good one.
   virtual FileResult WriteFileReplacing(const std::string& path, const std::string& contents) = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -120,6 +121,19 @@ std::optional<std::string> LocalFileSystem::ReadFile(const std::string& path) co
   contents << in.rdbuf();
   if (in.bad()) return std::nullopt;
   return contents.str();
+}
+
+std::optional<FileStat> LocalFileSystem::Stat(const std::string& path) const {
+  std::string resolved = Resolve(path);
+  std::error_code ec;
+  if (!fs::is_regular_file(resolved, ec)) return std::nullopt;
+  std::uintmax_t size = fs::file_size(resolved, ec);
+  if (ec) return std::nullopt;
+  fs::file_time_type written = fs::last_write_time(resolved, ec);
+  if (ec) return std::nullopt;
+  auto sinceEpoch = std::chrono::file_clock::to_sys(written).time_since_epoch();
+  return FileStat{static_cast<std::int64_t>(size),
+                  std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count()};
 }
 
 FileResult LocalFileSystem::WriteFileReplacing(const std::string& path, const std::string& contents) {

@@ -23,6 +23,7 @@ class LocalFileSystem : public FileSystem {
   bool FileExists(const std::string& path) const override;
   bool PathExists(const std::string& path) const override;
   std::optional<std::string> ReadFile(const std::string& path) const override;
+  std::optional<FileStat> Stat(const std::string& path) const override;
   FileResult WriteFileReplacing(const std::string& path, const std::string& contents) override;
   std::string RootFolder() const override { return home_; }
   std::string DefaultLeakFolder() const override;
