@@ -23,7 +23,10 @@ void PlantDatabaseTest::SetUp() {
   Cluster().Query(QStringLiteral("DROP TABLE IF EXISTS plant_data_lines, plant_tests"));
 }
 
-void PlantDatabaseTest::TearDown() { qunsetenv("PGPASSWORD"); }
+void PlantDatabaseTest::TearDown() {
+  qunsetenv("PGPASSWORD");
+  if (cluster_) cluster_->Hold(false);  // a test that failed while holding it
+}
 
 std::vector<std::string> PlantDatabaseTest::ServerTests() {
   std::vector<std::string> tests;

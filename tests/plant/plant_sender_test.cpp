@@ -86,5 +86,21 @@ TEST_F(PlantSenderTest, AWrongPasswordSaysSoAndKeepsTheQueue) {
             QStringLiteral("0"));  // refused at log-in: not even the tables were made
 }
 
+// A server that accepts connections but never answers ends in the connect timeout: the notice
+// says so and Stop() returns.
+TEST_F(PlantSenderTest, AServerThatHangsTimesOutAndStopStillReturns) {
+  StationIndex station;
+  station.SaveTest("1208A1.1", 12, 771);
+  ASSERT_TRUE(Cluster().Hold(true));
+  PlantSender sender(station.Path(), Cluster().SettingsFor("LINE1"));
+  sender.Start();
+  PlantStatus hung =
+      StatusWhen(sender, [](const PlantStatus& s) { return s.state != PlantState::Off; });
+  sender.Stop();
+  ASSERT_TRUE(Cluster().Hold(false));
+  EXPECT_EQ(hung.NoticeText(), "Plant database unreachable: timeout expired; 1 test queued.");
+  EXPECT_EQ(station.Queued(), 1);
+}
+
 }  // namespace
 }  // namespace plant_test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -155,6 +156,13 @@ bool ThrowawayCluster::Kill() {
                      true);
   running_ = running_ && !stopped;
   return stopped;
+}
+
+bool ThrowawayCluster::Hold(bool held) {
+  QFile pidFile(folder_ + QStringLiteral("/data/postmaster.pid"));
+  if (!pidFile.open(QIODevice::ReadOnly)) return false;
+  pid_t pid = static_cast<pid_t>(pidFile.readLine().trimmed().toLongLong());
+  return pid > 0 && ::kill(pid, held ? SIGSTOP : SIGCONT) == 0;
 }
 
 history::PlantSettings ThrowawayCluster::SettingsFor(const std::string& station) const {

@@ -29,6 +29,9 @@ class ThrowawayCluster {
   bool Start();
   bool Stop();  // fast shutdown
   bool Kill();  // immediate shutdown: no checkpoint, as if the machine went away
+  // Holds the server's main process (SIGSTOP): connections are accepted by the system but
+  // never answered, as with a server that hangs. Hold(false) lets it go on.
+  bool Hold(bool held);
 
   history::PlantSettings SettingsFor(const std::string& station) const;
   // Rows of a query run as the cluster's superuser over the socket, each column as text.
