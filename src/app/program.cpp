@@ -118,7 +118,9 @@ bool Program::BackgroundStep() {
 }
 
 void Program::RefreshLinkStatistics() {
-  if (!ended_ && !receivePath_->InEvent()) linkStatistics_.Refresh();
+  if (ended_ || receivePath_->InEvent()) return;
+  linkStatistics_.Refresh();
+  historyActions_.Poll();
 }
 
 void Program::AllocateChartMemory() {

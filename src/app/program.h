@@ -84,8 +84,8 @@ class Program : private acquisition::PacketSink {
   bool BackgroundStep();
   bool HasBackgroundWork() { return historyActions_.Scanning(); }
 
-  // Run on a tick, about twice a second: the link statistics, shown. Never inside an
-  // unfinished communication event; the next tick catches up.
+  // Run on a tick, about twice a second: the link statistics and the plant database's
+  // notice, shown. Never inside an unfinished communication event; the next tick catches up.
   void RefreshLinkStatistics();
   // How graphing lets the pending user-interface events run before each data line.
   void OnPendingEvents(std::function<void()> handler) { pendingEvents_ = std::move(handler); }

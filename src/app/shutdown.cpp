@@ -22,6 +22,7 @@ void Program::Form_Unload() { Shutdown(); }
 void Program::Shutdown() {
   if (ended_) return;
   grapher_.EndGraphing();
+  history_.StopPlant();
   ConfigurationOut out;
   for (int i = 0; i < 3 && out.trendMode == 0; ++i) {
     if (mainForm.Trend_Screen_Item[static_cast<std::size_t>(i)]->Checked()) out.trendMode = i + 1;

@@ -47,6 +47,8 @@ void Program::Form_Load() {
   scaleState.TimeMultiplier = 1;
   core::Guarded([&] { platform_.chart.SetVisible(true); });
   core::Guarded([&] { canvas_.SetChartScale(); });
+  // Beside the port devices, never in the configuration file, whose format stays as it is.
+  historyActions_.StartPlant(startDir_);
   mainForm.Show();
 }
 

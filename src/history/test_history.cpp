@@ -38,6 +38,25 @@ IndexScan* TestHistory::Scan() {
   return scan_.get();
 }
 
+bool TestHistory::UsePlant(const PlantSettings& settings) {
+  // The index is made first, so the sender finds its outbox there.
+  TestIndex* index = Index();
+  if (!index) return false;
+  index->SetQueueForPlant(true);
+  station_ = settings.station;
+  plant_ = std::make_unique<PlantSender>(DatabasePath(), settings);
+  plant_->Start();
+  return true;
+}
+
+void TestHistory::WakePlant() {
+  if (plant_) plant_->Wake();
+}
+
+void TestHistory::StopPlant() {
+  if (plant_) plant_->Stop();
+}
+
 std::string TestHistory::Recorded(const std::string& path, const std::string& contents) {
   // The test is already safe in its file: whatever happens here only leaves the index behind,
   // and the next opening of the history catches up.
@@ -50,7 +69,9 @@ std::string TestHistory::Recorded(const std::string& path, const std::string& co
     std::size_t cut = path.find_last_of(files_.Separator());
     if (cut != std::string::npos) index->AddFolder(path.substr(0, cut));
     IndexResult result = index->Record(IndexRowOf(path, contents, stamp));
-    return result ? std::string() : result.message;
+    if (!result) return result.message;
+    WakePlant();
+    return {};
   } catch (const std::exception& error) {
     return error.what();
   }

@@ -5,6 +5,8 @@
 
 #include "core/platform/file_system.h"
 #include "history/index_scan.h"
+#include "history/plant_sender.h"
+#include "history/plant_settings.h"
 #include "history/test_index.h"
 
 namespace history {
@@ -17,6 +19,8 @@ class TestHistory {
 
   explicit TestHistory(const core::FileSystem& files) : files_(files) {}
   ~TestHistory();
+  TestHistory(const TestHistory&) = delete;
+  TestHistory& operator=(const TestHistory&) = delete;
 
   // Where the index lives; without a data folder the history is off.
   void UseDataFolder(const std::string& folder) { dataFolder_ = folder; }
@@ -28,6 +32,16 @@ class TestHistory {
   IndexScan* Scan();
   const std::string& Problem() const { return problem_; }
 
+  // Sends every indexed test to the plant database as well, from now on; false (Problem()
+  // says why) when the index cannot be opened.
+  bool UsePlant(const PlantSettings& settings);
+  PlantSender* Plant() { return plant_.get(); }
+  const std::string& Station() const { return station_; }
+  // Something new is queued for the plant database.
+  void WakePlant();
+  // Ends the sending (the program ends); what is queued waits in the index for the next run.
+  void StopPlant();
+
   // A test data file has just been written: its row goes in at once, and its folder becomes
   // one the history knows. Returns empty text, or why the index could not take the row.
   std::string Recorded(const std::string& path, const std::string& contents);
@@ -38,6 +52,8 @@ class TestHistory {
   std::string problem_;
   std::unique_ptr<TestIndex> index_;
   std::unique_ptr<IndexScan> scan_;
+  std::string station_;
+  std::unique_ptr<PlantSender> plant_;  // last: its worker reads the index file
 };
 
 }  // namespace history

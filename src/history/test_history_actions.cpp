@@ -33,7 +33,8 @@ TestHistoryActions::TestHistoryActions(TestHistoryWindow& window, ControlChartWi
   }
   window_.AboveLimitOnly.OnClick([this] { Refill(); });
   window_.Tests.OnSort([this](int column) { Sort(column); });
-  window_.Tests.OnDblClick([this](int row) { GraphPaths({shown_[static_cast<std::size_t>(row)]->path}); });
+  window_.Tests.OnDblClick([this](int row) { GraphRows({shown_[static_cast<std::size_t>(row)]}); });
+  window_.WholePlant.OnClick([this] { WholePlant_Click(); });
   window_.Refresh.OnClick([this] { Show_Click(); });
   window_.CancelScan.OnClick([this] { CancelScan_Click(); });
   window_.GraphButton.OnClick([this] { Graph_Click(); });
@@ -43,7 +44,11 @@ TestHistoryActions::TestHistoryActions(TestHistoryWindow& window, ControlChartWi
   window_.ControlChartButton.OnClick([this] { ControlChart_Click(); });
   window_.CloseButton.OnClick([this] { window_.Hide(); });
   chart_.OnPointClick([this](int index) {
-    GraphPaths({chart_.Chart().points[static_cast<std::size_t>(index)].path});
+    const ChartPoint& point = chart_.Chart().points[static_cast<std::size_t>(index)];
+    auto row = std::find_if(rows_.begin(), rows_.end(), [&point](const TestIndexRow& r) {
+      return r.path == point.path && r.station == point.station;
+    });
+    if (row != rows_.end()) GraphRows({&*row});
   });
   chart_.SavePng.OnClick([this] { SavePicture("png"); });
   chart_.SavePdf.OnClick([this] { SavePicture("pdf"); });
@@ -102,6 +107,7 @@ void TestHistoryActions::CancelScan_Click() {
 void TestHistoryActions::FinishScan(bool cancelled) {
   window_.ScanProgress.SetVisible(false);
   window_.CancelScan.SetVisible(false);
+  history_.WakePlant();
   Reload();
   if (cancelled) {
     window_.Summary.SetCaption(window_.Summary.Caption() +
@@ -110,8 +116,51 @@ void TestHistoryActions::FinishScan(bool cancelled) {
 }
 
 void TestHistoryActions::Reload() {
+  if (window_.WholePlant.Value() == 1 && history_.Plant()) {
+    history_.Plant()->RequestPlantRows();
+    window_.Summary.SetCaption("Asking the plant database for the whole plant's tests...");
+    return;
+  }
   TestIndex* index = history_.Index();
   rows_ = index ? index->AllRows() : std::vector<TestIndexRow>{};
+  Refill();
+}
+
+void TestHistoryActions::WholePlant_Click() {
+  columns_ = Columns(window_.WholePlant.Value() == 1);
+  window_.Tests.SetHeadings(HeadingsOf(columns_));
+  rows_.clear();
+  shown_.clear();
+  window_.Tests.SetRows({});
+  Reload();
+}
+
+void TestHistoryActions::StartPlant(const std::string& folder) {
+  PlantSettingsRead read = ReadPlantSettingsFile(folder);
+  std::string told;
+  for (const std::string& message : read.messages) told += (told.empty() ? "" : " ") + message;
+  if (read.on && !history_.UsePlant(read.settings)) {
+    told += (told.empty() ? "" : " ") + ("The plant database is off: " + history_.Problem());
+  }
+  window_.WholePlant.SetVisible(history_.Plant() != nullptr);
+  if (!told.empty()) links_.notice.SetText(told);
+}
+
+void TestHistoryActions::Poll() {
+  PlantSender* plant = history_.Plant();
+  if (!plant) return;
+  PlantStatus status = plant->Status();
+  if (status.revision != plantNoticeRevision_) {
+    plantNoticeRevision_ = status.revision;
+    if (!status.NoticeText().empty()) links_.notice.SetText(status.NoticeText());
+  }
+  std::optional<PlantRowsAnswer> answer = plant->TakePlantRows();
+  if (!answer || window_.WholePlant.Value() != 1) return;
+  if (!answer->ok) {
+    window_.Summary.SetCaption("The plant database cannot be read: " + answer->error);
+    return;
+  }
+  rows_ = std::move(answer->rows);
   Refill();
 }
 
@@ -173,39 +222,53 @@ void TestHistoryActions::Sort(int column) {
   Refill();
 }
 
-std::vector<std::string> TestHistoryActions::ChosenPaths() const {
-  std::vector<std::string> paths;
-  for (int row : window_.Tests.Selection()) paths.push_back(shown_[static_cast<std::size_t>(row)]->path);
-  return paths;
+std::vector<const TestIndexRow*> TestHistoryActions::ChosenRows() const {
+  std::vector<const TestIndexRow*> rows;
+  for (int row : window_.Tests.Selection()) rows.push_back(shown_[static_cast<std::size_t>(row)]);
+  return rows;
 }
 
-bool TestHistoryActions::Choose(const std::vector<std::string>& paths, const char* forWhat) {
-  if (paths.empty()) {
+bool TestHistoryActions::OwnTests(const std::vector<const TestIndexRow*>& rows) const {
+  std::string others;
+  for (const TestIndexRow* row : rows) {
+    if (!row->station.empty() && row->station != history_.Station()) {
+      others += (others.empty() ? "" : ", ") + row->station + " " + FileNameOf(row->path);
+    }
+  }
+  if (others.empty()) return true;
+  dialogs_.MessageBox("Tests of other stations lie on their own machines and cannot be opened here: " +
+                      others + ".");
+  return false;
+}
+
+bool TestHistoryActions::Choose(const std::vector<const TestIndexRow*>& rows, const char* forWhat) {
+  if (rows.empty()) {
     dialogs_.MessageBox(std::string("Select the tests to ") + forWhat + " in the table first.");
     return false;
   }
-  std::size_t count = std::min(paths.size(), links_.selected.size());
+  if (!OwnTests(rows)) return false;
+  std::size_t count = std::min(rows.size(), links_.selected.size());
   std::vector<std::string> names;
   for (std::size_t i = 0; i < links_.selected.size(); ++i) {
-    links_.selected[i] = i < count ? paths[i] : std::string();
-    if (i < count) names.push_back(FileNameOf(paths[i]));
+    links_.selected[i] = i < count ? rows[i]->path : std::string();
+    if (i < count) names.push_back(FileNameOf(rows[i]->path));
   }
   links_.chosen.SetItems(std::move(names));
   return true;
 }
 
-void TestHistoryActions::GraphPaths(const std::vector<std::string>& paths) {
-  if (Choose(paths, "graph")) links_.graph();
+void TestHistoryActions::GraphRows(const std::vector<const TestIndexRow*>& rows) {
+  if (Choose(rows, "graph")) links_.graph();
 }
 
-void TestHistoryActions::Graph_Click() { GraphPaths(ChosenPaths()); }
+void TestHistoryActions::Graph_Click() { GraphRows(ChosenRows()); }
 
 void TestHistoryActions::Preview_Click() {
-  if (Choose(ChosenPaths(), "preview")) links_.preview();
+  if (Choose(ChosenRows(), "preview")) links_.preview();
 }
 
 void TestHistoryActions::Print_Click() {
-  if (Choose(ChosenPaths(), "print")) links_.print();
+  if (Choose(ChosenRows(), "print")) links_.print();
 }
 
 void TestHistoryActions::Export_Click() {

@@ -38,6 +38,12 @@ class TestHistoryActions {
 
   // "&Test History": shows the window and starts bringing the index up to date.
   void Show_Click();
+  // Reads the station's plant database settings from `folder` and, when there are any,
+  // starts sending; what is wrong in the file goes to the notice line.
+  void StartPlant(const std::string& folder);
+  // On the program's tick: the plant database's notice and the plant-wide rows asked for.
+  void Poll();
+
   // A test data file has just been saved: into the index, and into the table when it shows.
   // Returns empty text, or why the index could not take it.
   std::string Recorded(const std::string& path, const std::string& contents);
@@ -62,11 +68,14 @@ class TestHistoryActions {
   void Refill();
   std::optional<HistoryFilter> ReadFilter(std::string& problem) const;
   void FinishScan(bool cancelled);
-  std::vector<std::string> ChosenPaths() const;
+  std::vector<const TestIndexRow*> ChosenRows() const;
   // Puts the paths where graphing and the reports take them; false (with a message) for none.
-  bool Choose(const std::vector<std::string>& paths, const char* forWhat);
-  void GraphPaths(const std::vector<std::string>& paths);
+  bool Choose(const std::vector<const TestIndexRow*>& rows, const char* forWhat);
+  void GraphRows(const std::vector<const TestIndexRow*>& rows);
   void ShowControlChart(double partNumber);
+  void WholePlant_Click();
+  // Tests of other stations lie on their own machines: named in a message, none is handed on.
+  bool OwnTests(const std::vector<const TestIndexRow*>& rows) const;
   void SavePicture(const std::string& format);
 
   TestHistoryWindow& window_;
@@ -80,6 +89,7 @@ class TestHistoryActions {
   std::vector<HistoryColumn> columns_;
   HistoryColumn sortColumn_ = HistoryColumn::Tested;
   bool sortAscending_ = true;
+  std::uint64_t plantNoticeRevision_ = 0;
 };
 
 }  // namespace history
