@@ -20,8 +20,8 @@ class ControlChartWindow : public core::Window {
 
   static constexpr const char* kTitle = "Control Chart";
 
-  core::Label Caption{"Caption", ""};    // "Part #12: 25 tests, read-phase highest flow"
-  core::Label Limits{"Limits", ""};      // "Centre 3.1  UCL 4.2  LCL 2.0  Leak limit 5"
+  core::Label Caption{"Caption", ""};  // "Part #12: 25 tests, read-phase highest flow"
+  core::Label Limits{"Limits", ""};    // "Centre 3.1  UCL 4.2  LCL 2.0  Leak limit 5"
   core::Button SavePng{"SavePng", "Save as P&NG..."};
   core::Button SavePdf{"SavePdf", "Save as P&DF..."};
   core::Button CloseButton{"CloseButton", "Close"};
@@ -29,7 +29,9 @@ class ControlChartWindow : public core::Window {
   const ControlChart& Chart() const { return chart_; }
   // Shows a new chart; the chart's observers (its view) redraw.
   void SetChart(ControlChart chart);
-  void ObserveChart(std::function<void()> observer) { chartObservers_.push_back(std::move(observer)); }
+  void ObserveChart(std::function<void()> observer) {
+    chartObservers_.push_back(std::move(observer));
+  }
 
   // The operator clicks point `index`: the owner graphs that test.
   void OnPointClick(std::function<void(int)> action) { pointClick_ = std::move(action); }

@@ -30,17 +30,28 @@ std::string Optional(const std::optional<double>& value) { return value ? ValueT
 // The value a numeric column sorts by; none sorts first.
 std::optional<double> NumberOf(const TestIndexRow& row, HistoryColumn column) {
   switch (column) {
-    case HistoryColumn::Tested: return static_cast<double>(row.testedAtMs);
-    case HistoryColumn::PartNumber: return row.partNumber;
-    case HistoryColumn::SetPressure: return row.setPressure;
-    case HistoryColumn::CalLeak: return row.calLeak;
-    case HistoryColumn::FullScale: return core::NumericValue(row.fullScaleFlow);
-    case HistoryColumn::LeakLimit: return row.leakLimit;
-    case HistoryColumn::ReadHighest: return row.readHighest;
-    case HistoryColumn::ReadLast: return row.readLast;
-    case HistoryColumn::AboveLimit: return row.aboveLimit ? 1.0 : 0.0;
-    case HistoryColumn::DataLines: return static_cast<double>(row.dataLines);
-    default: return std::nullopt;
+    case HistoryColumn::Tested:
+      return static_cast<double>(row.testedAtMs);
+    case HistoryColumn::PartNumber:
+      return row.partNumber;
+    case HistoryColumn::SetPressure:
+      return row.setPressure;
+    case HistoryColumn::CalLeak:
+      return row.calLeak;
+    case HistoryColumn::FullScale:
+      return core::NumericValue(row.fullScaleFlow);
+    case HistoryColumn::LeakLimit:
+      return row.leakLimit;
+    case HistoryColumn::ReadHighest:
+      return row.readHighest;
+    case HistoryColumn::ReadLast:
+      return row.readLast;
+    case HistoryColumn::AboveLimit:
+      return row.aboveLimit ? 1.0 : 0.0;
+    case HistoryColumn::DataLines:
+      return static_cast<double>(row.dataLines);
+    default:
+      return std::nullopt;
   }
 }
 
@@ -62,10 +73,10 @@ std::vector<HistoryColumn> Columns(bool withStation) {
 }
 
 std::string HeadingOf(HistoryColumn column) {
-  static const char* const kHeadings[] = {
-      "File",       "Station",      "Tested",    "Part #",      "Test Series",
-      "Set Pressure", "Cal Leak",   "Full Scale", "Leak Limit", "Read Highest",
-      "Read Last",  "Above Limit",  "Data Lines", "Folder",     "Remark"};
+  static const char* const kHeadings[] = {"File",        "Station",      "Tested",    "Part #",
+                                          "Test Series", "Set Pressure", "Cal Leak",  "Full Scale",
+                                          "Leak Limit",  "Read Highest", "Read Last", "Above Limit",
+                                          "Data Lines",  "Folder",       "Remark"};
   return kHeadings[static_cast<int>(column)];
 }
 
@@ -78,26 +89,43 @@ std::vector<std::string> HeadingsOf(const std::vector<HistoryColumn>& columns) {
 std::string CellOf(const TestIndexRow& row, HistoryColumn column) {
   bool damaged = !row.damage.empty();
   switch (column) {
-    case HistoryColumn::File: return FileNameOf(row.path);
-    case HistoryColumn::Station: return row.station;
-    case HistoryColumn::Tested: return TestedText(row.testedAtMs);
-    case HistoryColumn::Folder: return FolderOf(row.path);
-    case HistoryColumn::Remark: return row.damage;
-    default: break;
+    case HistoryColumn::File:
+      return FileNameOf(row.path);
+    case HistoryColumn::Station:
+      return row.station;
+    case HistoryColumn::Tested:
+      return TestedText(row.testedAtMs);
+    case HistoryColumn::Folder:
+      return FolderOf(row.path);
+    case HistoryColumn::Remark:
+      return row.damage;
+    default:
+      break;
   }
   if (damaged) return "";
   switch (column) {
-    case HistoryColumn::PartNumber: return ValueText(row.partNumber);
-    case HistoryColumn::TestSeries: return row.testSeries;
-    case HistoryColumn::SetPressure: return ValueText(row.setPressure);
-    case HistoryColumn::CalLeak: return ValueText(row.calLeak);
-    case HistoryColumn::FullScale: return row.fullScaleFlow;
-    case HistoryColumn::LeakLimit: return ValueText(row.leakLimit);
-    case HistoryColumn::ReadHighest: return Optional(row.readHighest);
-    case HistoryColumn::ReadLast: return Optional(row.readLast);
-    case HistoryColumn::AboveLimit: return row.aboveLimit ? "Yes" : "";
-    case HistoryColumn::DataLines: return std::to_string(row.dataLines);
-    default: return "";
+    case HistoryColumn::PartNumber:
+      return ValueText(row.partNumber);
+    case HistoryColumn::TestSeries:
+      return row.testSeries;
+    case HistoryColumn::SetPressure:
+      return ValueText(row.setPressure);
+    case HistoryColumn::CalLeak:
+      return ValueText(row.calLeak);
+    case HistoryColumn::FullScale:
+      return row.fullScaleFlow;
+    case HistoryColumn::LeakLimit:
+      return ValueText(row.leakLimit);
+    case HistoryColumn::ReadHighest:
+      return Optional(row.readHighest);
+    case HistoryColumn::ReadLast:
+      return Optional(row.readLast);
+    case HistoryColumn::AboveLimit:
+      return row.aboveLimit ? "Yes" : "";
+    case HistoryColumn::DataLines:
+      return std::to_string(row.dataLines);
+    default:
+      return "";
   }
 }
 

@@ -12,8 +12,21 @@ namespace history {
 
 // The columns of the history table, left to right; Station only in the plant view.
 enum class HistoryColumn {
-  File, Station, Tested, PartNumber, TestSeries, SetPressure, CalLeak, FullScale, LeakLimit,
-  ReadHighest, ReadLast, AboveLimit, DataLines, Folder, Remark
+  File,
+  Station,
+  Tested,
+  PartNumber,
+  TestSeries,
+  SetPressure,
+  CalLeak,
+  FullScale,
+  LeakLimit,
+  ReadHighest,
+  ReadLast,
+  AboveLimit,
+  DataLines,
+  Folder,
+  Remark
 };
 
 // What the filters let through. Times are ms since the epoch, `toMs` exclusive.

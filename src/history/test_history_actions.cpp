@@ -27,8 +27,8 @@ TestHistoryActions::TestHistoryActions(TestHistoryWindow& window, ControlChartWi
       files_(files),
       links_(links),
       columns_(Columns(false)) {
-  for (core::TextBox* box : {&window_.DateFrom, &window_.DateTo, &window_.PartNumber,
-                             &window_.TestSeries}) {
+  for (core::TextBox* box :
+       {&window_.DateFrom, &window_.DateTo, &window_.PartNumber, &window_.TestSeries}) {
     box->OnChange([this] { Refill(); });
   }
   window_.AboveLimitOnly.OnClick([this] { Refill(); });
@@ -236,8 +236,9 @@ bool TestHistoryActions::OwnTests(const std::vector<const TestIndexRow*>& rows) 
     }
   }
   if (others.empty()) return true;
-  dialogs_.MessageBox("Tests of other stations lie on their own machines and cannot be opened here: " +
-                      others + ".");
+  dialogs_.MessageBox(
+      "Tests of other stations lie on their own machines and cannot be opened here: " + others +
+      ".");
   return false;
 }
 
@@ -345,10 +346,11 @@ void TestHistoryActions::SavePicture(const std::string& format) {
     return;
   }
   std::string folder = Joined(files_.CurrentDir(), files_.Separator(), "charts");
-  std::string suggested = Joined(
-      folder, files_.Separator(), "Part " + ValueText(chart_.Chart().partNumber) + " control chart." + format);
-  std::string target = dialogs_.InputBox("Save the control chart to this file:",
-                                         "Save Control Chart", suggested);
+  std::string suggested =
+      Joined(folder, files_.Separator(),
+             "Part " + ValueText(chart_.Chart().partNumber) + " control chart." + format);
+  std::string target =
+      dialogs_.InputBox("Save the control chart to this file:", "Save Control Chart", suggested);
   if (target.empty()) return;
   std::size_t cut = target.find_last_of(files_.Separator());
   if (cut != std::string::npos && !files_.DirExists(target.substr(0, cut))) {

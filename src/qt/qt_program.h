@@ -2,15 +2,15 @@
 
 #include <QObject>
 #include <QTimer>
-#include <string>
 #include <memory>
+#include <string>
 
 #include "app/program.h"
 #include "qt/picture_surface.h"
 #include "qt/program_views.h"
-#include "qt/qt_printer.h"
 #include "qt/qt_clock.h"
 #include "qt/qt_dialogs.h"
+#include "qt/qt_printer.h"
 #include "qt/qt_serial_port.h"
 #include "qt/raster_surface.h"
 

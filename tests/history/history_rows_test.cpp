@@ -38,9 +38,14 @@ TEST(HistoryRows, FilterTakesEachBoundAndPart) {
   } cases[] = {
       {"none", {}, {"a", "b", "c", "d"}},
       {"from the day's midnight on", {day, std::nullopt, std::nullopt, "", false}, {"a", "b", "d"}},
-      {"to the end is exclusive", {std::nullopt, day + 86400000, std::nullopt, "", false}, {"a", "c", "d"}},
-      {"part number leaves damaged rows out", {std::nullopt, std::nullopt, 12.0, "", false}, {"a", "b"}},
-      {"series trimmed and any case", {std::nullopt, std::nullopt, std::nullopt, " a1 ", false},
+      {"to the end is exclusive",
+       {std::nullopt, day + 86400000, std::nullopt, "", false},
+       {"a", "c", "d"}},
+      {"part number leaves damaged rows out",
+       {std::nullopt, std::nullopt, 12.0, "", false},
+       {"a", "b"}},
+      {"series trimmed and any case",
+       {std::nullopt, std::nullopt, std::nullopt, " a1 ", false},
        {"a", "b", "c", "d"}},
       {"above the limit only", {std::nullopt, std::nullopt, std::nullopt, "", true}, {"b"}},
   };
@@ -54,8 +59,8 @@ TEST(HistoryRows, FilterTakesEachBoundAndPart) {
 }
 
 TEST(HistoryRows, SortsNumbersAsNumbersMissingFirstAndKeepsTies) {
-  std::vector<TestIndexRow> rows{Row("a", 12, 10, 3), Row("b", 9, 2.5, 1), Row("c", 100, std::nullopt, 2),
-                                 Row("d", 9, 2.5, 4)};
+  std::vector<TestIndexRow> rows{Row("a", 12, 10, 3), Row("b", 9, 2.5, 1),
+                                 Row("c", 100, std::nullopt, 2), Row("d", 9, 2.5, 4)};
   std::vector<const TestIndexRow*> shown{&rows[0], &rows[1], &rows[2], &rows[3]};
   SortRows(shown, HistoryColumn::ReadHighest, true);
   EXPECT_EQ(Names(shown), (std::vector<std::string>{"c", "b", "d", "a"}));
@@ -93,7 +98,8 @@ TEST(HistoryCsv, QuotesOnlyWhatNeedsItAndEndsEveryLineWithCrLf) {
   row.testSeries = "A,\"1\"";
   row.damage = "";
   std::vector<const TestIndexRow*> rows{&row};
-  std::string csv = HistoryCsv(rows, {HistoryColumn::File, HistoryColumn::TestSeries, HistoryColumn::ReadHighest});
+  std::string csv = HistoryCsv(
+      rows, {HistoryColumn::File, HistoryColumn::TestSeries, HistoryColumn::ReadHighest});
   EXPECT_EQ(csv, "File,Test Series,Read Highest\r\n1208A1.1,\"A,\"\"1\"\"\",2.5\r\n");
   row.testSeries = "line\nbreak";
   EXPECT_EQ(HistoryCsv(rows, {HistoryColumn::TestSeries}), "Test Series\r\n\"line\nbreak\"\r\n");

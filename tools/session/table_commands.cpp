@@ -27,7 +27,8 @@ int ColumnOf(const core::TableBox& table, const ControlRef& ref, const std::stri
 
 std::vector<std::string> ColumnCells(const core::TableBox& table, int column) {
   std::vector<std::string> cells;
-  for (const auto& row : table.Rows()) cells.push_back(row.cells.at(static_cast<std::size_t>(column)));
+  for (const auto& row : table.Rows())
+    cells.push_back(row.cells.at(static_cast<std::size_t>(column)));
   return cells;
 }
 
@@ -35,13 +36,15 @@ std::vector<std::string> ColumnCells(const core::TableBox& table, int column) {
 int RowOf(const core::TableBox& table, const ControlRef& ref, const std::string& text) {
   std::vector<std::string> firsts = ColumnCells(table, 0);
   auto count = std::count(firsts.begin(), firsts.end(), text);
-  if (count == 1) return static_cast<int>(std::find(firsts.begin(), firsts.end(), text) - firsts.begin());
+  if (count == 1)
+    return static_cast<int>(std::find(firsts.begin(), firsts.end(), text) - firsts.begin());
   throw ScriptError(ref.Written() + (count == 0 ? " has no row " : " has several rows ") +
                     Quoted(text) + "; its first column reads " + QuotedList(firsts));
 }
 
 history::ControlChartWindow& ControlChartOf(Session& s) {
-  auto* chart = dynamic_cast<history::ControlChartWindow*>(&FindWindow(s.Program(), "ControlChart"));
+  auto* chart =
+      dynamic_cast<history::ControlChartWindow*>(&FindWindow(s.Program(), "ControlChart"));
   if (!chart) throw ScriptError("the program has no control chart window");
   return *chart;
 }
@@ -78,7 +81,8 @@ void Column(Session& s, const Args& a) {
 
 void Headings(Session& s, const Args& a) {
   const auto& actual = TableOf(s, a.Control(0)).Headings();
-  s.Check(actual == a.Texts(1), "headings " + QuotedList(a.Texts(1)), "headings " + QuotedList(actual));
+  s.Check(actual == a.Texts(1), "headings " + QuotedList(a.Texts(1)),
+          "headings " + QuotedList(actual));
 }
 
 void Marked(Session& s, const Args& a) {
@@ -93,8 +97,10 @@ void Marked(Session& s, const Args& a) {
 void Selected(Session& s, const Args& a) {
   core::TableBox& table = TableOf(s, a.Control(0));
   std::vector<std::string> actual;
-  for (int row : table.Selection()) actual.push_back(table.Rows()[static_cast<std::size_t>(row)].cells.front());
-  s.Check(actual == a.Texts(1), "selected " + QuotedList(a.Texts(1)), "selected " + QuotedList(actual));
+  for (int row : table.Selection())
+    actual.push_back(table.Rows()[static_cast<std::size_t>(row)].cells.front());
+  s.Check(actual == a.Texts(1), "selected " + QuotedList(a.Texts(1)),
+          "selected " + QuotedList(actual));
 }
 
 // The control chart's points by file name, in time order; `beyond` only those beyond a
