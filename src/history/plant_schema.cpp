@@ -80,40 +80,4 @@ QString PlantSchema::PlantRowsQuery() {
       .arg(ColumnList());
 }
 
-TestIndexRow PlantSchema::RowOf(const QSqlRecord& r) {
-  auto text = [&](const char* c) {
-    return r.value(QString::fromLatin1(c)).toString().toStdString();
-  };
-  auto real = [&](const char* c) { return r.value(QString::fromLatin1(c)).toDouble(); };
-  auto whole = [&](const char* c) { return r.value(QString::fromLatin1(c)).toLongLong(); };
-  auto maybe = [&](const char* c) -> std::optional<double> {
-    QVariant v = r.value(QString::fromLatin1(c));
-    if (v.isNull()) return std::nullopt;
-    return v.toDouble();
-  };
-  TestIndexRow row;
-  row.station = text("station");
-  row.path = text("path");
-  row.size = whole("size");
-  row.modifiedMs = whole("modified_ms");
-  row.header = text("header");
-  row.headerDate = text("header_date");
-  row.headerTime = text("header_time");
-  row.testedAtMs = whole("tested_at_ms");
-  row.testedAtFromHeader = whole("tested_at_from_header") != 0;
-  row.partNumber = real("part_number");
-  row.setPressure = real("set_pressure");
-  row.calLeak = real("cal_leak");
-  row.testSeries = text("test_series");
-  row.fullScaleFlow = text("full_scale_flow");
-  row.leakLimit = real("leak_limit");
-  row.zeroTime = real("zero_time");
-  row.dataLines = static_cast<int>(whole("data_lines"));
-  row.readHighest = maybe("read_highest");
-  row.readLast = maybe("read_last");
-  row.aboveLimit = whole("above_limit") != 0;
-  row.damage = text("damage");
-  return row;
-}
-
 }  // namespace history

@@ -27,8 +27,6 @@ class PlantSchema {
   static QString LocalRowQuery();
   // SELECT station, path, ValueColumns() of every plant test, newest first.
   static QString PlantRowsQuery();
-  // One record of PlantRowsQuery() as a history row, station filled.
-  static TestIndexRow RowOf(const QSqlRecord& record);
 };
 
 }  // namespace history

@@ -1,5 +1,7 @@
 #include "history/plant_send_pass.h"
 
+#include "history/index_row_columns.h"
+
 #include <QFile>
 #include <QSqlDriver>
 #include <QSqlField>
@@ -174,7 +176,8 @@ PlantRowsAnswer PlantSendPass::FetchPlantRows() {
     answer.error = server_.Failure().reason;
     return answer;
   }
-  while (q.next()) answer.rows.push_back(PlantSchema::RowOf(q.record()));
+  IndexRowColumns columns(q.record());
+  while (q.next()) answer.rows.push_back(columns.Read(q));
   answer.ok = true;
   return answer;
 }

@@ -1,5 +1,7 @@
 #include "history/test_index.h"
 
+#include "history/index_row_columns.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -54,39 +56,6 @@ void BindRow(QSqlQuery& query, const TestIndexRow& row) {
       row.zeroTime,           row.dataLines,           Nullable(row.readHighest),
       Nullable(row.readLast), int(row.aboveLimit),     Text(row.damage)};
   for (int i = 0; i < int(std::size(values)); ++i) query.bindValue(i, values[i]);
-}
-
-std::optional<double> OptionalAt(const QSqlQuery& query, int column) {
-  QVariant value = query.value(column);
-  if (value.isNull()) return std::nullopt;
-  return value.toDouble();
-}
-
-TestIndexRow RowAt(const QSqlQuery& q) {
-  auto text = [&q](int column) { return q.value(column).toString().toStdString(); };
-  TestIndexRow row;
-  row.path = text(0);
-  row.station = text(1);
-  row.size = q.value(2).toLongLong();
-  row.modifiedMs = q.value(3).toLongLong();
-  row.header = text(4);
-  row.headerDate = text(5);
-  row.headerTime = text(6);
-  row.testedAtMs = q.value(7).toLongLong();
-  row.testedAtFromHeader = q.value(8).toInt() != 0;
-  row.partNumber = q.value(9).toDouble();
-  row.setPressure = q.value(10).toDouble();
-  row.calLeak = q.value(11).toDouble();
-  row.testSeries = text(12);
-  row.fullScaleFlow = text(13);
-  row.leakLimit = q.value(14).toDouble();
-  row.zeroTime = q.value(15).toDouble();
-  row.dataLines = q.value(16).toInt();
-  row.readHighest = OptionalAt(q, 17);
-  row.readLast = OptionalAt(q, 18);
-  row.aboveLimit = q.value(19).toInt() != 0;
-  row.damage = text(20);
-  return row;
 }
 
 }  // namespace
@@ -216,7 +185,8 @@ std::vector<TestIndexRow> TestIndex::AllRows() const {
     impl_->error = "the test index cannot be read: " + query.lastError().text().toStdString();
     return rows;
   }
-  while (query.next()) rows.push_back(RowAt(query));
+  IndexRowColumns columns(query.record());
+  while (query.next()) rows.push_back(columns.Read(query));
   return rows;
 }
 
@@ -226,7 +196,7 @@ std::optional<TestIndexRow> TestIndex::RowOf(const std::string& path) const {
   query.prepare(QString("SELECT %1 FROM tests WHERE path = ?").arg(kColumns));
   query.bindValue(0, Text(path));
   if (!query.exec() || !query.next()) return std::nullopt;
-  return RowAt(query);
+  return IndexRowColumns(query.record()).Read(query);
 }
 
 std::vector<std::pair<std::string, FileStamp>> TestIndex::StampsIn(
