@@ -58,7 +58,7 @@ class Simulator {
 // The program in a folder of its own, plotting from the simulator.
 class Rig {
  public:
-  Rig() : files_(Folder(), Folder()), qt_(files_) {}
+  Rig() : files_(Folder(), Folder()), qt_(files_, Folder() + "/data") {}
 
   bool Start() {
     if (!qt_.Start()) return false;

@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
   QDir(folder.path()).mkpath("home/Leak");
 
   core::LocalFileSystem files(folder.path().toStdString(), (folder.path() + "/home").toStdString());
-  qtui::QtProgram program(files);
+  qtui::QtProgram program(files, (folder.path() + "/data").toStdString());
   FirstPaint firstPaint;
   program.Start();
   QMainWindow* window = program.Views().MainWindow();

@@ -46,7 +46,7 @@ class QtProgramTest : public ::testing::Test {
     QDir(folder_->path()).mkpath("Leak");
     std::string path = folder_->path().toStdString();
     files_ = std::make_unique<CountingFiles>(path, path);
-    qt_ = std::make_unique<qtui::QtProgram>(*files_);
+    qt_ = std::make_unique<qtui::QtProgram>(*files_, path + "/data");
     EXPECT_TRUE(qt_->Start());
   }
 

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -53,6 +54,17 @@ inline QColor Colour(QPushButton& button) {
   QColor face = button.grab().toImage().pixelColor(button.width() / 2, button.height() / 4);
   bool sameLean = (colour.red() > colour.green()) == (face.red() > face.green());
   return sameLean ? colour : face;
+}
+
+// A double-click as the window system delivers it: press, release, double-click, release.
+inline void DoubleClick(QWidget& widget, QPoint at) {
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &event);
+  }
 }
 
 // Types `text` into a widget as key presses, as the operator would.

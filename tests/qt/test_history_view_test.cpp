@@ -21,21 +21,11 @@
 
 namespace {
 
+using qt_test::DoubleClick;
 using qt_test::ViewsTest;
 
 core::TableBox::Row Row(const std::string& file, bool marked = false) {
   return {{file, "2003-12-08", "3:45:12 PM", "12"}, marked};
-}
-
-// A double-click as the window system delivers it: press, release, double-click, release.
-void DoubleClick(QWidget& widget, QPoint at) {
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-    QMouseEvent event(type, at, widget.mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(&widget, &event);
-  }
 }
 
 class TestHistoryViewTest : public ::testing::Test {

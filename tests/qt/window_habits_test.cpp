@@ -31,7 +31,7 @@ class WindowHabits : public ::testing::Test {
     qt_.reset();
     std::string path = folder_.path().toStdString();
     files_ = std::make_unique<core::LocalFileSystem>(path, path);
-    qt_ = std::make_unique<qtui::QtProgram>(*files_);
+    qt_ = std::make_unique<qtui::QtProgram>(*files_, path + "/data");
     ASSERT_TRUE(qt_->Start());
   }
   QMainWindow& Main() { return *qt_->Views().MainWindow(); }
