@@ -6,7 +6,9 @@ namespace app {
 void Program::WireWindows() {
   saver_.OnSaved([this](const std::string& path, const std::string& contents) {
     std::string problem = historyActions_.Recorded(path, contents);
-    if (!problem.empty()) mainForm.Notice.SetText("The test history could not take " + path + ": " + problem);
+    if (!problem.empty()) {
+      mainForm.Notice.SetText(path + " is saved; the test history could not take it: " + problem + ".");
+    }
   });
   mainForm.Stop_Command.OnClick([this] { receivePath_->Stop_Command_Click(); });
   mainForm.Command2.OnClick([this] { trendControls_->Command2_Click(); });

@@ -16,12 +16,12 @@ std::string TestHistory::DatabasePath() const {
 TestIndex* TestHistory::Index() {
   if (index_) return index_.get();
   if (dataFolder_.empty()) {
-    problem_ = "The test history has no data folder.";
+    problem_ = "it has no data folder";
     return nullptr;
   }
   auto index = std::make_unique<TestIndex>(DatabasePath());
   if (!index->Opened()) {
-    problem_ = "The test history cannot be opened: " + index->LastError();
+    problem_ = index->LastError();
     return nullptr;
   }
   problem_.clear();

@@ -27,9 +27,12 @@ class TestHistory {
   const std::string& DataFolder() const { return dataFolder_; }
   std::string DatabasePath() const;
 
-  // The index, opened on first use; nullptr when it cannot be (Problem() says why).
+  // The index, opened on first use; nullptr when it cannot be (Problem() says why, in words
+  // that follow "the test history cannot be opened: ").
   TestIndex* Index();
   IndexScan* Scan();
+  // An update of the index is under way (never opens the index to find out).
+  bool Scanning() const { return scan_ && scan_->Running(); }
   const std::string& Problem() const { return problem_; }
 
   // Sends every indexed test to the plant database as well, from now on; false (Problem()

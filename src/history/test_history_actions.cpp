@@ -60,7 +60,7 @@ void TestHistoryActions::Show_Click() {
   window_.Show();
   IndexScan* scan = history_.Scan();
   if (!scan) {
-    window_.Summary.SetCaption(history_.Problem());
+    window_.Summary.SetCaption("The test history cannot be opened: " + history_.Problem() + ".");
     return;
   }
   std::vector<std::string> folders = history_.Index()->Folders();
@@ -84,23 +84,19 @@ std::string TestHistoryActions::Recorded(const std::string& path, const std::str
 }
 
 bool TestHistoryActions::ScanStep() {
+  if (!history_.Scanning()) return false;
   IndexScan* scan = history_.Scan();
-  if (!scan || !scan->Running()) return false;
   bool more = scan->Step(kFilesPerStep);
   window_.ScanProgress.SetProgress(scan->Done(), scan->Total());
   if (!more) FinishScan(false);
   return more;
 }
 
-bool TestHistoryActions::Scanning() {
-  IndexScan* scan = history_.Index() ? history_.Scan() : nullptr;
-  return scan && scan->Running();
-}
+bool TestHistoryActions::Scanning() const { return history_.Scanning(); }
 
 void TestHistoryActions::CancelScan_Click() {
-  IndexScan* scan = history_.Scan();
-  if (!scan || !scan->Running()) return;
-  scan->Cancel();
+  if (!history_.Scanning()) return;
+  history_.Scan()->Cancel();
   FinishScan(true);
 }
 
@@ -140,7 +136,8 @@ void TestHistoryActions::StartPlant(const std::string& folder) {
   std::string told;
   for (const std::string& message : read.messages) told += (told.empty() ? "" : " ") + message;
   if (read.on && !history_.UsePlant(read.settings)) {
-    told += (told.empty() ? "" : " ") + ("The plant database is off: " + history_.Problem());
+    told += (told.empty() ? "" : " ") +
+            ("The plant database is off: the test history cannot be opened: " + history_.Problem() + ".");
   }
   window_.WholePlant.SetVisible(history_.Plant() != nullptr);
   if (!told.empty()) links_.notice.SetText(told);

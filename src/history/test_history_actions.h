@@ -49,7 +49,7 @@ class TestHistoryActions {
   std::string Recorded(const std::string& path, const std::string& contents);
   // One step of the index update; false when none is running.
   bool ScanStep();
-  bool Scanning();
+  bool Scanning() const;
   void CancelScan_Click();
   // Reads the index again and shows it through the filters.
   void Reload();

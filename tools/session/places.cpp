@@ -16,9 +16,11 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 
 }  // namespace
 
-Places::Places(std::string leak, std::string home, std::string start)
-    : places_{
-          {"<LEAK>", std::move(leak)}, {"<HOME>", std::move(home)}, {"<START>", std::move(start)}} {
+Places::Places(std::string leak, std::string home, std::string start, std::string data)
+    : places_{{"<LEAK>", std::move(leak)},
+              {"<HOME>", std::move(home)},
+              {"<START>", std::move(start)},
+              {"<DATA>", std::move(data)}} {
   // A path that holds another (home holds the leak folder) is replaced before it.
   std::stable_sort(places_.begin(), places_.end(),
                    [](const auto& a, const auto& b) { return a.second.size() > b.second.size(); });

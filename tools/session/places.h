@@ -12,7 +12,7 @@ namespace session {
 // those paths by these names again.
 class Places {
  public:
-  Places(std::string leak, std::string home, std::string start);
+  Places(std::string leak, std::string home, std::string start, std::string data);
 
   std::string Expand(std::string text) const;
   std::string Show(std::string text) const;

@@ -35,7 +35,7 @@ Session::Session(SessionWorld& world, Result& result, std::string scriptName)
       result_(result),
       scriptName_(std::move(scriptName)),
       places_(world.LeakFolder().string(), world.HomeFolder().string(),
-              world.StartFolder().string()) {}
+              world.StartFolder().string(), world.DataFolder().string()) {}
 
 bool Session::Run(const Command& command) {
   current_ = &command;

@@ -26,12 +26,13 @@ SessionWorld::SessionWorld(const SubjectFactory& factory, bool keepFolder)
       files_(MadeFolder(folder_.Path() / "start").string(),
              MadeFolder(folder_.Path() / "home").string()),
       program_(factory(app::Platform{port_, chart_, clock_, dialogs_, files_, picture_, printer_})) {
-  program_->UseDataFolder((folder_.Path() / "data").string());
+  program_->UseDataFolder(DataFolder().string());
 }
 
 std::filesystem::path SessionWorld::LeakFolder() const { return files_.DefaultLeakFolder(); }
 std::filesystem::path SessionWorld::HomeFolder() const { return files_.RootFolder(); }
 std::filesystem::path SessionWorld::StartFolder() const { return folder_.Path() / "start"; }
+std::filesystem::path SessionWorld::DataFolder() const { return folder_.Path() / "data"; }
 
 std::filesystem::path SessionWorld::PathOf(const std::string& scriptPath) const {
   std::string rest;
@@ -40,6 +41,8 @@ std::filesystem::path SessionWorld::PathOf(const std::string& scriptPath) const 
     base = LeakFolder();
   } else if (Under(scriptPath, "home", rest)) {
     base = HomeFolder();
+  } else if (Under(scriptPath, "data", rest)) {
+    base = DataFolder();
   } else {
     base = StartFolder();
     rest = scriptPath;

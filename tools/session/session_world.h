@@ -37,11 +37,12 @@ class SessionWorld {
   const TempFolder& Folder() const { return folder_; }
 
   // A script's path: "leak/..." lies in the leak folder stand-in, "home/..." in the root
-  // stand-in, anything else in the start folder.
+  // stand-in, "data/..." in the program's data folder, anything else in the start folder.
   std::filesystem::path PathOf(const std::string& scriptPath) const;
   std::filesystem::path LeakFolder() const;
   std::filesystem::path HomeFolder() const;
   std::filesystem::path StartFolder() const;
+  std::filesystem::path DataFolder() const;
 
  private:
   TempFolder folder_;
