@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
+#include <ctime>
 
 #include "core/numbers.h"
 
@@ -166,13 +168,26 @@ void SortRows(std::vector<const TestIndexRow*>& rows, HistoryColumn column, bool
   }
 }
 
+// Both are written for every cell of ten thousand rows when the window opens, so they keep
+// clear of the locale machinery: the local time from the C library, the number as the shortest
+// plain decimal that reads back the same.
 std::string TestedText(std::int64_t ms) {
-  return QDateTime::fromMSecsSinceEpoch(ms).toString("yyyy-MM-dd HH:mm:ss").toStdString();
+  std::time_t seconds = static_cast<std::time_t>(ms / 1000 - (ms % 1000 < 0 ? 1 : 0));
+  std::tm local{};
+  if (!localtime_r(&seconds, &local)) return {};
+  char text[32];
+  std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  return std::string(text, length);
 }
 
 std::string ValueText(double value) {
   if (!std::isfinite(value)) return "";
-  return core::NumberText(std::round(value * 1000) / 1000);
+  double rounded = std::round(value * 1000) / 1000;
+  if (rounded == 0) rounded = 0;  // no "-0"
+  char text[64];
+  auto [end, error] = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed);
+  if (error != std::errc()) return core::NumberText(rounded);
+  return std::string(text, end);
 }
 
 std::optional<std::int64_t> DayStartMs(const std::string& text) {
