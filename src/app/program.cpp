@@ -114,7 +114,7 @@ void Program::AfterEvents() {
 
 bool Program::BackgroundStep() {
   if (ended_ || receivePath_->InEvent()) return false;
-  return historyActions_.ScanStep();
+  return historyActions_.BackgroundStep();
 }
 
 void Program::RefreshLinkStatistics() {

@@ -82,7 +82,7 @@ class Program : private acquisition::PacketSink {
   // Work the program does between events (bringing the test history up to date): one short
   // step; false when there is none. Never inside an unfinished communication event.
   bool BackgroundStep();
-  bool HasBackgroundWork() const { return historyActions_.Scanning(); }
+  bool HasBackgroundWork() const { return historyActions_.HasBackgroundWork(); }
 
   // Run on a tick, about twice a second: the link statistics and the plant database's
   // notice, shown. Never inside an unfinished communication event; the next tick catches up.

@@ -25,6 +25,8 @@ TestIndex* TestHistory::Index() {
     return nullptr;
   }
   problem_.clear();
+  std::vector<std::string> folders = index->Folders();
+  knownFolders_ = {folders.begin(), folders.end()};
   index_ = std::move(index);
   return index_.get();
 }
@@ -57,7 +59,8 @@ void TestHistory::StopPlant() {
   if (plant_) plant_->Stop();
 }
 
-std::string TestHistory::Recorded(const std::string& path, const std::string& contents) {
+std::string TestHistory::Recorded(const std::string& path, const std::string& contents,
+                                  TestIndexRow& row) {
   // The test is already safe in its file: whatever happens here only leaves the index behind,
   // and the next opening of the history catches up.
   try {
@@ -67,8 +70,12 @@ std::string TestHistory::Recorded(const std::string& path, const std::string& co
     FileStamp stamp{stat ? stat->size : static_cast<std::int64_t>(contents.size()),
                     stat ? stat->modifiedMs : 0};
     std::size_t cut = path.find_last_of(files_.Separator());
-    if (cut != std::string::npos) index->AddFolder(path.substr(0, cut));
-    IndexResult result = index->Record(IndexRowOf(path, contents, stamp));
+    // A folder goes in once, not with every save: a save costs one write of the index.
+    if (cut != std::string::npos && knownFolders_.insert(path.substr(0, cut)).second) {
+      index->AddFolder(path.substr(0, cut));
+    }
+    row = IndexRowOf(path, contents, stamp);
+    IndexResult result = index->Record(row);
     if (!result) return result.message;
     WakePlant();
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "core/platform/file_system.h"
@@ -45,9 +46,10 @@ class TestHistory {
   // Ends the sending (the program ends); what is queued waits in the index for the next run.
   void StopPlant();
 
-  // A test data file has just been written: its row goes in at once, and its folder becomes
-  // one the history knows. Returns empty text, or why the index could not take the row.
-  std::string Recorded(const std::string& path, const std::string& contents);
+  // A test data file has just been written: its row (also given back in `row`) goes in at
+  // once, and its folder becomes one the history knows. Returns empty text, or why the index
+  // could not take the row.
+  std::string Recorded(const std::string& path, const std::string& contents, TestIndexRow& row);
 
  private:
   const core::FileSystem& files_;
@@ -55,6 +57,7 @@ class TestHistory {
   std::string problem_;
   std::unique_ptr<TestIndex> index_;
   std::unique_ptr<IndexScan> scan_;
+  std::set<std::string> knownFolders_;  // read from the index when it opens
   std::string station_;
   std::unique_ptr<PlantSender> plant_;  // last: its worker reads the index file
 };

@@ -33,7 +33,9 @@ TestHistoryActions::TestHistoryActions(TestHistoryWindow& window, ControlChartWi
   }
   window_.AboveLimitOnly.OnClick([this] { Refill(); });
   window_.Tests.OnSort([this](int column) { Sort(column); });
-  window_.Tests.OnDblClick([this](int row) { GraphRows({shown_[static_cast<std::size_t>(row)]}); });
+  window_.Tests.OnDblClick([this](int row) {
+    if (const TestIndexRow* shown = ShownRow(row)) GraphRows({shown});
+  });
   window_.WholePlant.OnClick([this] { WholePlant_Click(); });
   window_.Refresh.OnClick([this] { Show_Click(); });
   window_.CancelScan.OnClick([this] { CancelScan_Click(); });
@@ -78,12 +80,30 @@ void TestHistoryActions::Show_Click() {
 }
 
 std::string TestHistoryActions::Recorded(const std::string& path, const std::string& contents) {
-  std::string problem = history_.Recorded(path, contents);
-  if (problem.empty() && window_.Visible()) Reload();
+  TestIndexRow row;
+  std::string problem = history_.Recorded(path, contents, row);
+  if (!problem.empty() || !window_.Visible() || window_.WholePlant.Value() == 1) return problem;
+  auto same = std::find_if(rows_.begin(), rows_.end(),
+                           [&path](const TestIndexRow& r) { return r.path == path; });
+  // The shown rows point into rows_: they are picked again before the table is drawn.
+  if (same != rows_.end()) {
+    *same = std::move(row);
+  } else {
+    rows_.push_back(std::move(row));
+  }
+  shown_.clear();
+  refillPending_ = true;
   return problem;
 }
 
-bool TestHistoryActions::ScanStep() {
+bool TestHistoryActions::HasBackgroundWork() const { return refillPending_ || history_.Scanning(); }
+
+bool TestHistoryActions::BackgroundStep() {
+  if (refillPending_) {
+    refillPending_ = false;
+    Refill();
+    return HasBackgroundWork();
+  }
   if (!history_.Scanning()) return false;
   IndexScan* scan = history_.Scan();
   bool more = scan->Step(kFilesPerStep);
@@ -91,8 +111,6 @@ bool TestHistoryActions::ScanStep() {
   if (!more) FinishScan(false);
   return more;
 }
-
-bool TestHistoryActions::Scanning() const { return history_.Scanning(); }
 
 void TestHistoryActions::CancelScan_Click() {
   if (!history_.Scanning()) return;
@@ -137,7 +155,8 @@ void TestHistoryActions::StartPlant(const std::string& folder) {
   for (const std::string& message : read.messages) told += (told.empty() ? "" : " ") + message;
   if (read.on && !history_.UsePlant(read.settings)) {
     told += (told.empty() ? "" : " ") +
-            ("The plant database is off: the test history cannot be opened: " + history_.Problem() + ".");
+            ("The plant database is off: the test history cannot be opened: " + history_.Problem() +
+             ".");
   }
   window_.WholePlant.SetVisible(history_.Plant() != nullptr);
   if (!told.empty()) links_.notice.SetText(told);
@@ -183,6 +202,7 @@ std::optional<HistoryFilter> TestHistoryActions::ReadFilter(std::string& problem
 }
 
 void TestHistoryActions::Refill() {
+  refillPending_ = false;
   std::string problem;
   std::optional<HistoryFilter> filter = ReadFilter(problem);
   shown_.clear();
@@ -219,9 +239,17 @@ void TestHistoryActions::Sort(int column) {
   Refill();
 }
 
+// None while the table waits to be drawn again after a save.
+const TestIndexRow* TestHistoryActions::ShownRow(int row) const {
+  if (row < 0 || row >= static_cast<int>(shown_.size())) return nullptr;
+  return shown_[static_cast<std::size_t>(row)];
+}
+
 std::vector<const TestIndexRow*> TestHistoryActions::ChosenRows() const {
   std::vector<const TestIndexRow*> rows;
-  for (int row : window_.Tests.Selection()) rows.push_back(shown_[static_cast<std::size_t>(row)]);
+  for (int row : window_.Tests.Selection()) {
+    if (const TestIndexRow* shown = ShownRow(row)) rows.push_back(shown);
+  }
   return rows;
 }
 
@@ -297,8 +325,8 @@ void TestHistoryActions::Export_Click() {
 void TestHistoryActions::ControlChart_Click() {
   const std::vector<int>& selection = window_.Tests.Selection();
   if (!selection.empty()) {
-    const TestIndexRow& row = *shown_[static_cast<std::size_t>(selection.front())];
-    if (row.damage.empty()) return ShowControlChart(row.partNumber);
+    const TestIndexRow* row = ShownRow(selection.front());
+    if (row && row->damage.empty()) return ShowControlChart(row->partNumber);
   }
   if (window_.PartNumber.Text().find_first_not_of(' ') != std::string::npos) {
     return ShowControlChart(core::NumericValue(window_.PartNumber.Text()));

@@ -44,12 +44,14 @@ class TestHistoryActions {
   // On the program's tick: the plant database's notice and the plant-wide rows asked for.
   void Poll();
 
-  // A test data file has just been saved: into the index, and into the table when it shows.
-  // Returns empty text, or why the index could not take it.
+  // A test data file has just been saved: into the index at once, and into the table when it
+  // shows by the next background step, so the save is not held up by the table. Returns empty
+  // text, or why the index could not take it.
   std::string Recorded(const std::string& path, const std::string& contents);
-  // One step of the index update; false when none is running.
-  bool ScanStep();
-  bool Scanning() const;
+  // One step of the work between events (the index update, the table after a save); false
+  // when none is left.
+  bool BackgroundStep();
+  bool HasBackgroundWork() const;
   void CancelScan_Click();
   // Reads the index again and shows it through the filters.
   void Reload();
@@ -68,6 +70,7 @@ class TestHistoryActions {
   void Refill();
   std::optional<HistoryFilter> ReadFilter(std::string& problem) const;
   void FinishScan(bool cancelled);
+  const TestIndexRow* ShownRow(int row) const;
   std::vector<const TestIndexRow*> ChosenRows() const;
   // Puts the paths where graphing and the reports take them; false (with a message) for none.
   bool Choose(const std::vector<const TestIndexRow*>& rows, const char* forWhat);
@@ -90,6 +93,7 @@ class TestHistoryActions {
   HistoryColumn sortColumn_ = HistoryColumn::Tested;
   bool sortAscending_ = true;
   std::uint64_t plantNoticeRevision_ = 0;
+  bool refillPending_ = false;
 };
 
 }  // namespace history
