@@ -7,6 +7,7 @@
 #include <QSqlRecord>
 
 #include "history/plant_schema.h"
+#include "history/sql_connection.h"
 
 namespace history {
 
@@ -14,12 +15,7 @@ PlantOutbox::PlantOutbox(std::string indexPath)
     : indexPath_(std::move(indexPath)),
       name_(QStringLiteral("km-plant-index-%1").arg(reinterpret_cast<quintptr>(this))) {}
 
-PlantOutbox::~PlantOutbox() {
-  if (QSqlDatabase::contains(name_)) {
-    QSqlDatabase::database(name_, false).close();
-    QSqlDatabase::removeDatabase(name_);
-  }
-}
+PlantOutbox::~PlantOutbox() { CloseConnection(name_); }
 
 bool PlantOutbox::Open() {
   if (QSqlDatabase::contains(name_) && QSqlDatabase::database(name_, false).isOpen()) return true;

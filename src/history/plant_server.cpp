@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "history/plant_schema.h"
+#include "history/sql_connection.h"
 
 namespace history {
 
@@ -31,12 +32,7 @@ PlantServer::PlantServer(PlantSettings settings)
     : settings_(std::move(settings)),
       name_(QStringLiteral("km-plant-server-%1").arg(reinterpret_cast<quintptr>(this))) {}
 
-PlantServer::~PlantServer() {
-  if (QSqlDatabase::contains(name_)) {
-    QSqlDatabase::database(name_, false).close();
-    QSqlDatabase::removeDatabase(name_);
-  }
-}
+PlantServer::~PlantServer() { CloseConnection(name_); }
 
 bool PlantServer::Connect() {
   if (!QSqlDatabase::contains(name_)) {
