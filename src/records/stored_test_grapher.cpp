@@ -158,7 +158,9 @@ void StoredTestGrapher::ShowSetUp(const StoredTestValues& v) {
 }
 
 // Each data line goes into the chart memory and through the segment drawing, its value held
-// to the file's limits. The limits are handed over as variables: the drawing may reset them.
+// to the file's limits. A value outside them goes over as a copy of the limit: the drawing
+// may reset what it is handed (a restart in automatic retriggering), and a reset limit would
+// flatten the rest of the file onto the chart's zero.
 bool StoredTestGrapher::DrawDataLines(const std::string& path, const StoredTestFile& file,
                                       std::int32_t plotNumber) {
   std::int16_t max = file.scale.chartMax;
@@ -175,7 +177,8 @@ bool StoredTestGrapher::DrawDataLines(const std::string& path, const StoredTestF
     packet_.TestStatus = line.status;
     try {
       if (x < frame_.ChartXMax) {
-        links_.drawChartSegment(x, y < min ? min : y > max ? max : y, plotNumber);
+        std::int16_t limit = y < min ? min : max;
+        links_.drawChartSegment(x, min <= y && y <= max ? y : limit, plotNumber);
       }
     } catch (const core::StepFailure& failure) {
       // A line the drawing cannot take (an offset past the 16-bit range, a full scale flow of
