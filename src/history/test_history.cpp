@@ -45,6 +45,10 @@ bool TestHistory::UsePlant(const PlantSettings& settings) {
   TestIndex* index = Index();
   if (!index) return false;
   index->SetQueueForPlant(true);
+  if (IndexResult queued = index->QueueEverythingFor(settings.DescribeForNotice()); !queued) {
+    problem_ = queued.message;
+    return false;
+  }
   station_ = settings.station;
   plant_ = std::make_unique<PlantSender>(DatabasePath(), settings);
   plant_->Start();

@@ -1,7 +1,5 @@
 #include "history/test_index.h"
 
-#include "history/index_row_columns.h"
-
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,6 +9,7 @@
 #include <span>
 
 #include "history/index_database.h"
+#include "history/index_row_columns.h"
 
 // The index file, for the readers on other connections (the plant database sender):
 //   meta(key TEXT PRIMARY KEY, value)   'schema_version' = 1; 'revision' = the last revision
@@ -242,6 +241,21 @@ IndexResult TestIndex::AddFolder(const std::string& folder) {
 }
 
 void TestIndex::SetQueueForPlant(bool on) { impl_->queueForPlant = on; }
+
+IndexResult TestIndex::QueueEverythingFor(const std::string& target) {
+  return impl_->InTransaction([&](QSqlError& why) {
+    QSqlQuery known(impl_->db);
+    known.prepare("SELECT value FROM meta WHERE key = 'plant_target'");
+    if (!impl_->Run(known, why)) return false;
+    if (known.next() && known.value(0).toString() == Text(target)) return true;
+    QSqlQuery queue(impl_->db);
+    queue.prepare("INSERT OR REPLACE INTO outbox(path, revision) SELECT path, revision FROM tests");
+    QSqlQuery remember(impl_->db);
+    remember.prepare("INSERT OR REPLACE INTO meta(key, value) VALUES('plant_target', ?)");
+    remember.bindValue(0, Text(target));
+    return impl_->Run(queue, why) && impl_->Run(remember, why);
+  });
+}
 bool TestIndex::QueueForPlant() const { return impl_->queueForPlant; }
 
 }  // namespace history

@@ -54,6 +54,9 @@ class TestIndex {
   // Sending to the plant database: when on, Record queues each row in the outbox.
   void SetQueueForPlant(bool on);
   bool QueueForPlant() const;
+  // Queues every row once for a plant database not sent to before (`target` names the server
+  // and the station), so that a station given one later sends its whole history too.
+  IndexResult QueueEverythingFor(const std::string& target);
 
  private:
   struct Impl;

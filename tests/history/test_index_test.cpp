@@ -151,6 +151,20 @@ TEST_F(TestIndexTest, QueuesEveryWrittenRevisionForThePlantWhileSendingIsOn) {
   EXPECT_GT(sender.Outbox()["/leak/c"], firstC);
 }
 
+TEST_F(TestIndexTest, AStationGivenAPlantDatabaseLaterQueuesItsWholeHistoryOnce) {
+  TestIndex index(File());
+  OtherConnection sender(QString::fromStdString(File()));
+  ASSERT_TRUE(index.RecordAll({Row("/leak/a"), Row("/leak/b")}));
+  ASSERT_TRUE(index.QueueEverythingFor("kmuser@plant:5432/leaktests as station LINE1"));
+  EXPECT_EQ(sender.Outbox().size(), 2u);
+  sender.Column("DELETE FROM outbox");  // sent
+  // The next start with the same server sends nothing again; another server gets it all.
+  ASSERT_TRUE(index.QueueEverythingFor("kmuser@plant:5432/leaktests as station LINE1"));
+  EXPECT_TRUE(sender.Outbox().empty());
+  ASSERT_TRUE(index.QueueEverythingFor("kmuser@plant2:5432/leaktests as station LINE1"));
+  EXPECT_EQ(sender.Outbox().size(), 2u);
+}
+
 TEST_F(TestIndexTest, SetsAsideAFileThatIsNoIndexAndStartsANewOne) {
   struct Case {
     const char* name;
