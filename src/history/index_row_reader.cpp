@@ -42,12 +42,18 @@ void SplitHeader(const std::string& header, TestIndexRow& row) {
   row.headerTime = header.substr(timeCut + separator.size());
 }
 
-// Long time forms often end in a time zone, which the header never holds.
+// Long time forms often end in a time zone, which the parser cannot always read back.
 QStringList TimeFormatsOf(const QLocale& locale) {
   QString format = locale.timeFormat(QLocale::LongFormat);
   QString withoutZone = format;
   withoutZone.remove(QLatin1Char('t'));
   return {format, withoutZone.trimmed()};
+}
+
+// "13:14:23 UTC" without its zone: the time is taken as local time, as it was written.
+QString WithoutZone(const QString& time) {
+  qsizetype cut = time.lastIndexOf(QLatin1Char(' '));
+  return cut < 0 ? time : time.left(cut).trimmed();
 }
 
 std::optional<std::int64_t> TestedAtOf(const std::string& dateText, const std::string& timeText) {
@@ -71,7 +77,9 @@ std::optional<std::int64_t> TestedAtOf(const std::string& dateText, const std::s
     }
     QTime time;
     for (const QString& format : form.times) {
-      if (!time.isValid()) time = form.locale.toTime(timeString, format);
+      for (const QString& text : {timeString, WithoutZone(timeString)}) {
+        if (!time.isValid()) time = form.locale.toTime(text, format);
+      }
     }
     if (date.isValid() && time.isValid()) {
       return QDateTime(date, time, Qt::LocalTime).toMSecsSinceEpoch();

@@ -135,6 +135,10 @@ TEST(IndexRowOf, TakesTheTestTimeFromTheHeaderOrElseFromTheFile) {
       {"Part #1,  " + QLocale::system().toString(noon.date(), QLocale::LongFormat).toStdString() +
            ",  " + QLocale::system().toString(noon.time(), systemTime).toStdString(),
        noon.toMSecsSinceEpoch()},
+      // As the program's clock writes them: the long time with its zone ("12:00:00 UTC").
+      {"Part #1,  " + QLocale::system().toString(noon.date(), QLocale::LongFormat).toStdString() +
+           ",  " + QLocale::system().toString(noon.time(), QLocale::LongFormat).toStdString(),
+       noon.toMSecsSinceEpoch()},
       {"Part #1,  someday,  3:45:12 PM", std::nullopt},
       {"Part #1 without a date", std::nullopt},
   };
