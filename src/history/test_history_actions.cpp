@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/numbers.h"
+#include "history/chosen_file.h"
 #include "history/history_csv.h"
 
 namespace history {
@@ -10,22 +11,18 @@ namespace {
 
 constexpr const char* kExportTitle = "Export Test History";
 
-std::string Joined(const std::string& folder, char separator, const std::string& name) {
-  if (!folder.empty() && folder.back() == separator) return folder + name;
-  return folder + separator + name;
-}
-
 }  // namespace
 
 TestHistoryActions::TestHistoryActions(TestHistoryWindow& window, ControlChartWindow& chart,
                                        TestHistory& history, core::Dialogs& dialogs,
                                        core::FileSystem& files, HistoryLinks links)
     : window_(window),
-      chart_(chart),
       history_(history),
       dialogs_(dialogs),
       files_(files),
       links_(links),
+      chartActions_(chart, dialogs, files, links.notice,
+                    [this](const ChartPoint& point) { GraphPoint(point); }),
       columns_(Columns(false)) {
   for (core::TextBox* box :
        {&window_.DateFrom, &window_.DateTo, &window_.PartNumber, &window_.TestSeries}) {
@@ -45,16 +42,6 @@ TestHistoryActions::TestHistoryActions(TestHistoryWindow& window, ControlChartWi
   window_.ExportButton.OnClick([this] { Export_Click(); });
   window_.ControlChartButton.OnClick([this] { ControlChart_Click(); });
   window_.CloseButton.OnClick([this] { window_.Hide(); });
-  chart_.OnPointClick([this](int index) {
-    const ChartPoint& point = chart_.Chart().points[static_cast<std::size_t>(index)];
-    auto row = std::find_if(rows_.begin(), rows_.end(), [&point](const TestIndexRow& r) {
-      return r.path == point.path && r.station == point.station;
-    });
-    if (row != rows_.end()) GraphRows({&*row});
-  });
-  chart_.SavePng.OnClick([this] { SavePicture("png"); });
-  chart_.SavePdf.OnClick([this] { SavePicture("pdf"); });
-  chart_.CloseButton.OnClick([this] { chart_.Hide(); });
   window_.Tests.SetHeadings(HeadingsOf(columns_));
 }
 
@@ -300,17 +287,12 @@ void TestHistoryActions::Print_Click() {
 }
 
 void TestHistoryActions::Export_Click() {
-  std::string folder = Joined(files_.CurrentDir(), files_.Separator(), "csv");
-  std::string suggested = Joined(folder, files_.Separator(), "test-history.csv");
+  std::string suggested = ProposedFile(files_, "csv", "test-history.csv");
   std::string target = dialogs_.InputBox(
       "Export the " + std::to_string(shown_.size()) + " tests shown as CSV to this file:",
       kExportTitle, suggested);
   if (target.empty()) return;
-  std::size_t cut = target.find_last_of(files_.Separator());
-  core::FileResult result;
-  if (cut != std::string::npos && !files_.DirExists(target.substr(0, cut))) {
-    result = files_.MakeDir(target.substr(0, cut));
-  }
+  core::FileResult result = MakeFolderOf(files_, target);
   if (result && files_.PathExists(target) &&
       !dialogs_.AskYesNo(FileNameOf(target) + " already exists. Replace it?", kExportTitle)) {
     return;
@@ -342,58 +324,18 @@ void TestHistoryActions::ShowControlChart(double partNumber) {
   HistoryFilter filter = ReadFilter(problem).value_or(HistoryFilter{});
   filter.partNumber = partNumber;
   filter.aboveLimitOnly = false;
-  std::vector<ChartPoint> points;
-  std::optional<double> leakLimit;
-  std::int64_t newest = 0;
+  std::vector<const TestIndexRow*> tests;
   for (const TestIndexRow& row : rows_) {
-    if (!Matches(row, filter) || !row.readHighest) continue;
-    points.push_back({row.testedAtMs, *row.readHighest, row.path, row.station});
-    if (!leakLimit || row.testedAtMs >= newest) {
-      leakLimit = row.leakLimit;
-      newest = row.testedAtMs;
-    }
+    if (Matches(row, filter)) tests.push_back(&row);
   }
-  ControlChart chart = BuildControlChart(partNumber, std::move(points), leakLimit);
-  std::string part = ValueText(partNumber);
-  chart_.Caption.SetCaption("Part #" + part + ": " + std::to_string(chart.points.size()) +
-                            " tests, read-phase highest flow");
-  std::string limits = "Centre " + ValueText(chart.centre);
-  if (chart.upperLimit) limits += "  UCL " + ValueText(*chart.upperLimit);
-  if (chart.lowerLimit) limits += "  LCL " + ValueText(*chart.lowerLimit);
-  if (chart.leakLimit) limits += "  Leak limit " + ValueText(*chart.leakLimit);
-  if (chart.points.empty()) limits = "No test of this part has a read phase to chart.";
-  chart_.Limits.SetCaption(limits);
-  chart_.SetChart(std::move(chart));
-  chart_.Show();
+  chartActions_.Show(partNumber, tests);
 }
 
-void TestHistoryActions::SavePicture(const std::string& format) {
-  if (!chart_.PictureRenderer()) {
-    dialogs_.MessageBox("The control chart cannot be saved as a picture here.");
-    return;
-  }
-  std::string folder = Joined(files_.CurrentDir(), files_.Separator(), "charts");
-  std::string suggested =
-      Joined(folder, files_.Separator(),
-             "Part " + ValueText(chart_.Chart().partNumber) + " control chart." + format);
-  std::string target =
-      dialogs_.InputBox("Save the control chart to this file:", "Save Control Chart", suggested);
-  if (target.empty()) return;
-  std::size_t cut = target.find_last_of(files_.Separator());
-  if (cut != std::string::npos && !files_.DirExists(target.substr(0, cut))) {
-    core::FileResult made = files_.MakeDir(target.substr(0, cut));
-    if (!made) {
-      dialogs_.MessageBox("The control chart could not be saved to " + target + ": " +
-                          made.message + ".");
-      return;
-    }
-  }
-  std::string why = chart_.PictureRenderer()(target, format);
-  if (!why.empty()) {
-    dialogs_.MessageBox("The control chart could not be saved to " + target + ": " + why + ".");
-    return;
-  }
-  links_.notice.SetText("Control chart saved as " + target);
+void TestHistoryActions::GraphPoint(const ChartPoint& point) {
+  auto row = std::find_if(rows_.begin(), rows_.end(), [&point](const TestIndexRow& r) {
+    return r.path == point.path && r.station == point.station;
+  });
+  if (row != rows_.end()) GraphRows({&*row});
 }
 
 }  // namespace history

@@ -8,6 +8,7 @@
 #include "core/platform/dialogs.h"
 #include "core/platform/file_system.h"
 #include "core/text_box.h"
+#include "history/control_chart_actions.h"
 #include "history/control_chart_window.h"
 #include "history/history_rows.h"
 #include "history/test_history.h"
@@ -76,17 +77,17 @@ class TestHistoryActions {
   bool Choose(const std::vector<const TestIndexRow*>& rows, const char* forWhat);
   void GraphRows(const std::vector<const TestIndexRow*>& rows);
   void ShowControlChart(double partNumber);
+  void GraphPoint(const ChartPoint& point);
   void WholePlant_Click();
   // Tests of other stations lie on their own machines: named in a message, none is handed on.
   bool OwnTests(const std::vector<const TestIndexRow*>& rows) const;
-  void SavePicture(const std::string& format);
 
   TestHistoryWindow& window_;
-  ControlChartWindow& chart_;
   TestHistory& history_;
   core::Dialogs& dialogs_;
   core::FileSystem& files_;
   HistoryLinks links_;
+  ControlChartActions chartActions_;
   std::vector<TestIndexRow> rows_;
   std::vector<const TestIndexRow*> shown_;
   std::vector<HistoryColumn> columns_;

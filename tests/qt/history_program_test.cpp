@@ -29,7 +29,7 @@ std::string StoredTest(int part) {
   test.setUp = {static_cast<double>(part), 5, 5, 10, 1.03, 10, 10};
   test.limits = {5, 10.6, 490, 10, 20, 1};
   test.testSeries = "A1";
-  test.data = {{0, 612, 0, "F"}, {1, 640, 0, "S"}, {2, 690 + part, 0, "R"}, {0, 0, 0, ""}};
+  test.data = {{0, 612, 0, "F"}, {1, 640, 0, "S"}, {2, static_cast<std::int16_t>(690 + part), 0, "R"}, {0, 0, 0, ""}};
   return records::FormatTestFile(test);
 }
 
